@@ -1,0 +1,18 @@
+# Warnings and sanitizers apply to every target of the project.
+add_compile_options(-Wall -Wextra)
+if(TP_WARNINGS_AS_ERRORS)
+  add_compile_options(-Werror)
+endif()
+
+if(TP_SANITIZE)
+  set(tp_sanitizers -fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer)
+  add_compile_options(${tp_sanitizers})
+  add_link_options(${tp_sanitizers})
+endif()
+
+# True when the compiler can build libFuzzer targets.
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+  set(TP_CAN_FUZZ ON)
+else()
+  set(TP_CAN_FUZZ OFF)
+endif()
