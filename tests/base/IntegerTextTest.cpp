@@ -12,6 +12,8 @@ struct Conversion {
   std::optional<std::int32_t> Expected;
 };
 
+void PrintTo(const Conversion& conversion, std::ostream* out) { *out << '"' << conversion.Text << '"'; }
+
 class IntegerFromTextTest : public testing::TestWithParam<Conversion> {};
 
 TEST_P(IntegerFromTextTest, ConvertsExactlyAsWritten) {
