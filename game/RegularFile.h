@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <span>
+
+// A file opened for reading only if it is a regular file. A directory, a
+// FIFO, a socket or a device under the name counts as missing, and opening
+// never waits: a FIFO without a writer would otherwise hang the game. The
+// file is read through read(2), never mapped, so a file truncated while it
+// is read just ends early instead of killing the process.
+class RegularFile final {
+ public:
+  // Opens the file; IsOpen() tells whether that worked. An empty path is
+  // never opened (it would otherwise stand for the current folder).
+  explicit RegularFile(const std::filesystem::path& path);
+  ~RegularFile();
+  RegularFile(const RegularFile&) = delete;
+  RegularFile& operator=(const RegularFile&) = delete;
+
+  [[nodiscard]] bool IsOpen() const { return descriptor_ >= 0; }
+
+  // Reads the next bytes into the buffer: their number, 0 at the end of the
+  // file, or nothing when the file cannot be read.
+  [[nodiscard]] std::optional<std::size_t> Read(std::span<char> buffer);
+
+  // Goes back to the start of the file; false when that cannot be done.
+  [[nodiscard]] bool Rewind();
+
+ private:
+  int descriptor_ = -1;
+};
