@@ -72,10 +72,6 @@ def smoothstep(e0, e1, x):
     return t * t * (3.0 - 2.0 * t)
 
 
-def mix(a, b, t):
-    return a + (b - a) * t
-
-
 def mix3(c0, c1, t):
     return (c0[0] + (c1[0] - c0[0]) * t,
             c0[1] + (c1[1] - c0[1]) * t,
@@ -701,7 +697,8 @@ SKY_RGB = (0.19, 0.20, 0.23)
 
 
 class Layers:
-    """Per-pixel surface description of the scene, before any light."""
+    """How each pixel's surface will answer the light, worked out before
+    the dappled light itself is applied."""
 
     def __init__(self, w, h):
         n = w * h
@@ -715,7 +712,8 @@ class Layers:
 
 # ----- pebbles -------------------------------------------------------------
 
-# Wet stone is darker and more saturated than dry stone.
+# Stone colours as they look wet: a river-bed mix of greys, browns, rust and
+# a few pale quartzites, so that the bed is not one dull grey.
 STONE_RGB = [(118, 116, 114), (96, 100, 110), (140, 122, 100), (160, 132, 96),
              (66, 62, 60), (150, 100, 78), (182, 176, 162), (104, 112, 98),
              (196, 182, 154), (86, 80, 78), (170, 120, 80), (128, 122, 116),
@@ -879,7 +877,7 @@ CORNER_CUT = {"t": 0.0, "n": 0.2, "s": 0.38}
 TOOTH_SPACING = 0.045
 TOOTH_DEPTH = 0.02
 LEAF_SCALE = 228.0              # pixels per leaf unit
-LEAF_TURN = math.radians(-9)   # the tip leans to the right
+LEAF_TURN = math.radians(-9)    # the tip leans to the right
 LEAF_MIDDLE = (306.0, 196.0)    # where leaf point (0, 0.42) lands
 
 
@@ -1077,11 +1075,7 @@ def paint_leaf(layers, leaf, rng):
     tone = fbm(w, h, 70, 3, rng)
     blotch = stretch(fbm(w, h, 60, 4, rng))
     speck = fbm(w, h, 24, 2, rng)
-    grain = fbm(w, h, 3, 2, rng)
-    relief = [6.0 * d - 3.0 * vs + 1.0 * v + 2.0 * m * b + 0.4 * g + 5.0 * s
-              for d, vs, v, m, b, g, s in zip(leaf.dome, leaf.vein_soft, leaf.vein,
-                                               leaf.margin, leaf.blade, grain,
-                                               blur(leaf.stalk, w, h, 2))]
+    relief = leaf_relief(leaf, w, h, rng)
     lx, ly, lz = SUN
     hx, hy, hz = HALFWAY
     for y in range(1, h - 1):
@@ -1106,6 +1100,18 @@ def paint_leaf(layers, leaf, rng):
             layers.sheen[i] += (0.05 * ndk ** 30 - layers.sheen[i]) * cover
             # Above 1: a thin leaf also glows with light scattered inside it.
             layers.occlusion[i] += (LEAF_GLOW - layers.occlusion[i]) * cover
+
+
+def leaf_relief(leaf, w, h, rng):
+    """A height field (in pixels) whose slopes shade the leaf: the blade
+    swells between its veins, the veins run in shallow grooves with a fine
+    ridge, the margin curls up a little, the stalk is round, and a faint
+    grain keeps the surface from looking like plastic."""
+    grain = fbm(w, h, 3, 2, rng)
+    stalk = blur(leaf.stalk, w, h, 2)
+    return [6.0 * d - 3.0 * vs + 1.0 * v + 2.0 * m * b + 0.4 * g + 5.0 * s
+            for d, vs, v, m, b, g, s in zip(leaf.dome, leaf.vein_soft, leaf.vein,
+                                             leaf.margin, leaf.blade, grain, stalk)]
 
 
 def leaf_colour(leaf, i, tone, blotch, speck):
