@@ -1,0 +1,250 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Form.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "tests/ui/RecordingPeer.h"
+#include "ui/Button.h"
+#include "ui/GroupBox.h"
+#include "ui/Panel.h"
+#include "ui/ProgressBar.h"
+#include "ui/RadioButton.h"
+
+namespace ui {
+namespace {
+
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr ShiftState kNoShift{};
+constexpr ShiftState kShift{.Shift = true};
+constexpr ShiftState kAlt{.Alt = true};
+constexpr ShiftState kCtrl{.Ctrl = true};
+
+// A window laid out like the game's: a frame and three answers, a gauge,
+// the answer button and a panel, with a Game menu holding New Game (F2).
+class FormKeysTest : public ::testing::Test {
+ protected:
+  FormKeysTest() {
+    form.SetKeyPreview(true);
+    for (WinControl* control : std::initializer_list<WinControl*>{&group, &answer1, &answer2, &answer3, &gauge,
+                                                                  &question, &button, &panel}) {
+      control->SetParent(&form);
+    }
+    group.SetTabOrder(0);
+    answer1.SetTabOrder(1);
+    answer2.SetTabOrder(2);
+    answer3.SetTabOrder(3);
+    gauge.SetTabOrder(4);
+    gauge.SetTabStop(true);
+    question.SetTabOrder(5);
+    button.SetTabOrder(6);
+    panel.SetTabOrder(7);
+
+    MenuItem& game = menu.Items().Add("Game");
+    newGame = &game.Add("&New Game");
+    newGame->SetShortCut({kKeyF2, {}});
+    newGame->OnClick = [this](TObject&) { log.push_back("NewGame1Click"); };
+    game.AddSeparator();
+    game.Add("E&xit");
+    form.SetMenu(&menu);
+
+    form.OnKeyDown = [this](TObject&, int& key, ShiftState) {
+      log.push_back("KeyDown " + std::to_string(key));
+      if (consumeKeys) key = 0;
+    };
+    form.OnKeyPress = [this](TObject&, char& key) { log.push_back(std::string("KeyPress ") + key); };
+    button.OnClick = [this](TObject&) { log.push_back("Button1Click"); };
+  }
+
+  Form form;
+  GroupBox& group = form.Create<GroupBox>();
+  RadioButton& answer1 = form.Create<RadioButton>();
+  RadioButton& answer2 = form.Create<RadioButton>();
+  RadioButton& answer3 = form.Create<RadioButton>();
+  ProgressBar& gauge = form.Create<ProgressBar>();
+  GroupBox& question = form.Create<GroupBox>();
+  Button& button = form.Create<Button>();
+  Panel& panel = form.Create<Panel>();
+  MainMenu& menu = form.Create<MainMenu>();
+  MenuItem* newGame = nullptr;
+  bool consumeKeys = true;
+  std::vector<std::string> log;
+};
+
+TEST_F(FormKeysTest, TheMenuShortcutComesFirstEvenWhileAButtonHasTheFocus) {
+  button.SetFocus();
+  EXPECT_EQ(form.KeyDown(kKeyF2, kNoShift), KeyRoute::MenuShortCut);
+  EXPECT_THAT(log, ElementsAre("NewGame1Click"));
+}
+
+TEST_F(FormKeysTest, ADisabledMenuCommandLetsItsShortcutPass) {
+  newGame->SetEnabled(false);
+  EXPECT_EQ(form.KeyDown(kKeyF2, kNoShift), KeyRoute::Handlers);
+  EXPECT_THAT(log, ElementsAre("KeyDown 113"));
+}
+
+TEST_F(FormKeysTest, AShortcutMatchesItsModifiersExactly) {
+  form.KeyDown(kKeyF2, kShift);
+  EXPECT_THAT(log, ElementsAre("KeyDown 113"));
+}
+
+TEST_F(FormKeysTest, TabMovesTheFocusThroughTheTabStopsInTabOrder) {
+  answer2.SetChecked(true);
+  EXPECT_EQ(form.KeyDown(kKeyTab, kNoShift), KeyRoute::FocusNavigation);
+  EXPECT_EQ(form.ActiveControl(), &answer2) << "only the selected answer is a tab stop";
+  form.KeyDown(kKeyTab, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &gauge);
+  form.KeyDown(kKeyTab, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &button);
+  form.KeyDown(kKeyTab, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &answer2) << "Tab wraps around";
+  EXPECT_THAT(log, IsEmpty()) << "navigation keys reach no handler";
+}
+
+TEST_F(FormKeysTest, ShiftTabMovesTheFocusBackwards) {
+  button.SetFocus();
+  form.KeyDown(kKeyTab, kShift);
+  EXPECT_EQ(form.ActiveControl(), &gauge);
+}
+
+TEST_F(FormKeysTest, TabSkipsHiddenAndDisabledControls) {
+  gauge.SetFocus();
+  button.Hide();
+  form.KeyDown(kKeyTab, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &gauge) << "the gauge is the only tab stop left";
+}
+
+TEST_F(FormKeysTest, TabIsNavigationEvenWithoutAFocusedControl) {
+  EXPECT_EQ(form.KeyDown(kKeyTab, kNoShift), KeyRoute::FocusNavigation);
+  EXPECT_EQ(form.ActiveControl(), &gauge);
+}
+
+TEST_F(FormKeysTest, AltOrCtrlTabGoesToTheHandlersInstead) {
+  button.SetFocus();
+  EXPECT_EQ(form.KeyDown(kKeyTab, kAlt), KeyRoute::Handlers);
+  EXPECT_EQ(form.KeyDown(kKeyTab, kCtrl), KeyRoute::Handlers);
+  EXPECT_EQ(form.ActiveControl(), &button);
+  EXPECT_THAT(log, ElementsAre("KeyDown 9", "KeyDown 9"));
+}
+
+TEST_F(FormKeysTest, ArrowsMoveTheFocusAmongSiblingsWhileAControlHasIt) {
+  answer1.SetFocus();
+  EXPECT_EQ(form.KeyDown(kKeyDown, kNoShift), KeyRoute::FocusNavigation);
+  EXPECT_EQ(form.ActiveControl(), &answer2) << "arrows ignore tab stops";
+  form.KeyDown(kKeyRight, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &answer3);
+  form.KeyDown(kKeyUp, kNoShift);
+  form.KeyDown(kKeyLeft, kNoShift);
+  EXPECT_EQ(form.ActiveControl(), &answer1);
+  EXPECT_THAT(log, IsEmpty());
+}
+
+TEST_F(FormKeysTest, ArrowsReachTheKeyHandlerOnceTheFocusedControlIsHidden) {
+  button.SetFocus();
+  for (WinControl* control : std::initializer_list<WinControl*>{&group, &answer1, &answer2, &answer3, &question,
+                                                                &button}) {
+    control->Hide();
+  }
+  for (int key : {kKeyLeft, kKeyUp, kKeyRight, kKeyDown}) {
+    EXPECT_EQ(form.KeyDown(key, kNoShift), KeyRoute::Handlers);
+  }
+  EXPECT_THAT(log, ElementsAre("KeyDown 37", "KeyDown 38", "KeyDown 39", "KeyDown 40"));
+}
+
+TEST_F(FormKeysTest, ArrowsWithAltGoToTheHandlers) {
+  button.SetFocus();
+  EXPECT_EQ(form.KeyDown(kKeyLeft, kAlt), KeyRoute::Handlers);
+  EXPECT_EQ(form.ActiveControl(), &button);
+}
+
+TEST_F(FormKeysTest, AConsumedKeyNeverReachesTheFocusedControl) {
+  button.SetFocus();
+  form.KeyDown(kKeySpace, kNoShift);
+  EXPECT_THAT(log, ElementsAre("KeyDown 32"));
+}
+
+TEST_F(FormKeysTest, AKeyTheHandlerLeavesReachesTheFocusedControl) {
+  consumeKeys = false;
+  button.SetFocus();
+  form.KeyDown(kKeySpace, kNoShift);
+  EXPECT_THAT(log, ElementsAre("KeyDown 32", "Button1Click"));
+}
+
+TEST_F(FormKeysTest, AConsumedKeyStillTypesItsCharacter) {
+  form.KeyStroke(kKeySpace, kNoShift, ' ');
+  form.KeyStroke('0', kNoShift, '0');
+  EXPECT_THAT(log, ElementsAre("KeyDown 32", "KeyPress  ", "KeyDown 48", "KeyPress 0"));
+}
+
+TEST_F(FormKeysTest, KeysTakenByTheMenuOrByNavigationTypeNoCharacter) {
+  form.KeyStroke(kKeyF2, kNoShift, '\x01');
+  form.KeyStroke(kKeyTab, kNoShift, '\t');
+  EXPECT_THAT(log, ElementsAre("NewGame1Click"));
+}
+
+TEST_F(FormKeysTest, WithoutKeyPreviewTheHandlersSeeOnlyKeysForTheWindowItself) {
+  form.SetKeyPreview(false);
+  consumeKeys = false;
+  button.SetFocus();
+  form.KeyStroke(kKeySpace, kNoShift, ' ');
+  button.Hide();
+  form.KeyStroke(kKeySpace, kNoShift, ' ');
+  EXPECT_THAT(log, ElementsAre("Button1Click", "KeyDown 32", "KeyPress  "));
+}
+
+TEST_F(FormKeysTest, FocusChangesReachBothPeers) {
+  std::vector<std::string> peerLog;
+  answer1.SetPeer(std::make_unique<testing::RecordingPeer>("answer1", peerLog));
+  button.SetPeer(std::make_unique<testing::RecordingPeer>("button", peerLog));
+  answer1.SetFocus();
+  button.SetFocus();
+  EXPECT_THAT(peerLog, ElementsAre("answer1:Focus", "answer1:Focus", "button:Focus"));
+  EXPECT_TRUE(button.Focused());
+  EXPECT_FALSE(answer1.Focused());
+}
+
+TEST_F(FormKeysTest, TheFocusOnTheFormItselfMeansNoFocusedControl) {
+  button.SetFocus();
+  form.SetFocus();
+  EXPECT_EQ(form.ActiveControl(), nullptr);
+}
+
+TEST_F(FormKeysTest, ControlsInsideAFrameFollowTheFrameInTabOrder) {
+  Button& inside = form.Create<Button>();
+  inside.SetParent(&question);
+  button.SetFocus();
+  form.KeyDown(kKeyTab, kShift);
+  EXPECT_EQ(form.ActiveControl(), &inside);
+}
+
+TEST(FormTest, StartsHiddenAndCloseHidesItAndTellsThePlatform) {
+  Form form;
+  EXPECT_FALSE(form.Visible());
+  std::vector<std::string> log;
+  form.SetPeer(std::make_unique<testing::RecordingPeer>("form", log));
+  form.Show();
+  form.Close();
+  EXPECT_TRUE(form.Closed());
+  EXPECT_FALSE(form.Visible());
+  EXPECT_THAT(log, ElementsAre("form:Visible", "form:Visible", "form:Closed"));
+}
+
+TEST(FormTest, DestroyingAFormDestroysItsControlsWithoutTouchingItsDerivedParts) {
+  // A derived form's handlers are gone by the time the controls go; none
+  // may run during destruction.
+  struct Derived final : Form {
+    Derived() {
+      Button& button = Create<Button>();
+      button.SetParent(this);
+      button.SetFocus();
+      button.OnClick = [this](TObject&) { alive = true; };
+    }
+    bool alive = false;
+  };
+  EXPECT_NO_THROW(std::make_unique<Derived>().reset());
+}
+
+}  // namespace
+}  // namespace ui

@@ -1,0 +1,63 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Application.h"
+
+#include <cstdio>
+#include <exception>
+
+#include "ui/MessageBox.h"
+
+namespace ui {
+
+Application::~Application() {
+  while (!forms_.empty()) forms_.pop_back();
+}
+
+void Application::SetTitle(std::string title) {
+  if (title == title_) return;
+  title_ = std::move(title);
+  if (platform_) platform_->TitleChanged(title_);
+}
+
+void Application::Run() {
+  Form* main = MainForm();
+  if (!main) return;
+  if (platform_) platform_->Run(*main);
+  else main->Show();
+}
+
+void Application::Guard(const std::function<void()>& action) noexcept {
+  try {
+    action();
+  } catch (const std::exception& error) {
+    ShowException(error.what());
+  } catch (...) {
+    ShowException("Unknown error");
+  }
+}
+
+void Application::ShowException(const std::string& message) noexcept {
+  try {
+    if (platform_) platform_->CancelMouseMode();
+    ShowMessageBox(ErrorReportText(message), title_, MB_OK | MB_ICONSTOP, MessageBoxOwner::Application);
+  } catch (const std::exception& error) {
+    // Nothing is left to show the report with; stderr is the last witness.
+    std::fprintf(stderr, "%s: %s (and the error report failed: %s)\n", title_.c_str(), message.c_str(),
+                 error.what());
+  } catch (...) {
+    std::fprintf(stderr, "%s: %s\n", title_.c_str(), message.c_str());
+  }
+}
+
+std::string Application::ErrorReportText(std::string_view message) {
+  std::string text(message);
+  if (!text.empty() && static_cast<unsigned char>(text.back()) > '.') text += '.';
+  return text;
+}
+
+void Application::AddForm(std::unique_ptr<Form> form) {
+  Form& added = *form;
+  forms_.push_back(std::move(form));
+  if (platform_) platform_->Bind(added);
+}
+
+}  // namespace ui

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Control.h"
+
+#include <algorithm>
+
+#include "base/Exception.h"
+#include "ui/Form.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+namespace {
+
+// Runs `hook` on the control and on every control inside it.
+template <class Hook>
+void ForEachInside(Control& control, const Hook& hook) {
+  hook(control);
+  if (auto* window = dynamic_cast<WinControl*>(&control)) {
+    for (Control* child : window->Controls()) ForEachInside(*child, hook);
+  }
+}
+
+}  // namespace
+
+Control::~Control() {
+  DropFocusInside();
+  if (parent_) parent_->RemoveControl(*this);
+}
+
+void Control::SetParent(WinControl* parent) {
+  if (parent == parent_) return;
+  if (parent && Contains(parent)) throw Exception("A control cannot be placed inside itself");
+  DropFocusInside();
+  if (parent_) parent_->RemoveControl(*this);
+  parent_ = parent;
+  if (parent_) parent_->InsertControl(*this);
+  Changed(Change::Parent);
+  if (parentFont_) ChangedWithChildren(Change::Font);
+  if (parentColor_) ChangedWithChildren(Change::Color);
+  ParentChanged();
+  ForEachInside(*this, [](Control& inside) { inside.ShowingChanged(); });
+}
+
+Form* Control::ParentForm() const {
+  for (const Control* control = this; control; control = control->parent_) {
+    if (auto* form = dynamic_cast<const Form*>(control)) return const_cast<Form*>(form);
+  }
+  return nullptr;
+}
+
+bool Control::Contains(const Control* other) const {
+  for (; other; other = other->parent_) {
+    if (other == this) return true;
+  }
+  return false;
+}
+
+void Control::SetBounds(int left, int top, int width, int height) {
+  const Rect bounds{left, top, left + std::max(width, 0), top + std::max(height, 0)};
+  if (bounds == bounds_) return;
+  bounds_ = bounds;
+  Changed(Change::Bounds);
+  BoundsChanged();
+}
+
+void Control::SetVisible(bool visible) {
+  if (visible == visible_) return;
+  // The focus goes before the peer hides anything, so no platform gets the
+  // chance to pass it on to a neighbour.
+  if (!visible) DropFocusInside();
+  visible_ = visible;
+  Changed(Change::Visible);
+  ForEachInside(*this, [](Control& inside) { inside.ShowingChanged(); });
+}
+
+bool Control::Showing() const {
+  if (!visible_) return false;
+  if (parent_) return parent_->Showing();
+  return dynamic_cast<const Form*>(this) != nullptr;
+}
+
+void Control::SetEnabled(bool enabled) {
+  if (enabled == enabled_) return;
+  if (!enabled) DropFocusInside();
+  enabled_ = enabled;
+  Changed(Change::Enabled);
+}
+
+void Control::SetCaption(std::string caption) {
+  if (caption == caption_) return;
+  caption_ = std::move(caption);
+  Changed(Change::Caption);
+}
+
+const ui::Font& Control::Font() const {
+  if (parentFont_ && parent_) return parent_->Font();
+  return font_;
+}
+
+void Control::SetFont(const ui::Font& font) {
+  if (!parentFont_ && font == font_) return;
+  font_ = font;
+  parentFont_ = false;
+  ChangedWithChildren(Change::Font);
+}
+
+void Control::SetParentFont(bool parentFont) {
+  if (parentFont == parentFont_) return;
+  // A control that stops following its parent keeps the font it showed.
+  if (!parentFont) font_ = Font();
+  parentFont_ = parentFont;
+  ChangedWithChildren(Change::Font);
+}
+
+TColor Control::Color() const {
+  if (parentColor_ && parent_) return parent_->Color();
+  return color_;
+}
+
+void Control::SetColor(TColor color) {
+  if (!parentColor_ && color == color_) return;
+  color_ = color;
+  parentColor_ = false;
+  ChangedWithChildren(Change::Color);
+}
+
+void Control::SetParentColor(bool parentColor) {
+  if (parentColor == parentColor_) return;
+  if (!parentColor) color_ = Color();
+  parentColor_ = parentColor;
+  ChangedWithChildren(Change::Color);
+}
+
+void Control::SetCursor(ui::Cursor cursor) {
+  if (cursor == cursor_) return;
+  cursor_ = cursor;
+  Changed(Change::Cursor);
+}
+
+void Control::Click() {
+  if (OnClick) OnClick(*this);
+}
+
+void Control::Changed(Change what) {
+  if (peer_) peer_->Changed(what);
+}
+
+void Control::DropFocusInside() {
+  Form* form = ParentForm();
+  if (form && form != this && Contains(form->ActiveControl())) form->SetActiveControl(nullptr);
+}
+
+}  // namespace ui

@@ -1,0 +1,138 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <memory>
+#include <string>
+
+#include "base/Color.h"
+#include "base/Object.h"
+#include "ui/Component.h"
+#include "ui/Font.h"
+#include "ui/Peer.h"
+#include "ui/Rect.h"
+
+namespace ui {
+
+class Form;
+class WinControl;
+
+enum class Cursor { Default, HandPoint };
+
+// Anything placed in a window: its place in the parent's client area, its
+// visibility, enabled state, caption, font and colours. A control is either
+// windowed (WinControl: takes the focus and keys, holds other controls) or
+// windowless (GraphicControl: draws on its parent's surface).
+class Control : public Component {
+ public:
+  ~Control() override;
+
+  // True for controls with a window of their own. They lie above the
+  // windowless controls of the same parent.
+  [[nodiscard]] virtual bool HasWindow() const = 0;
+
+  [[nodiscard]] WinControl* Parent() const { return parent_; }
+  // Moves the control into another window's client area; nullptr takes it
+  // out of every window. A control that held the focus loses it.
+  void SetParent(WinControl* parent);
+  // The form this control lies in, following parents; nullptr if none.
+  [[nodiscard]] Form* ParentForm() const;
+  // True if `other` is this control or lies inside it.
+  [[nodiscard]] bool Contains(const Control* other) const;
+
+  [[nodiscard]] int Left() const { return bounds_.Left; }
+  [[nodiscard]] int Top() const { return bounds_.Top; }
+  [[nodiscard]] int Width() const { return bounds_.Width(); }
+  [[nodiscard]] int Height() const { return bounds_.Height(); }
+  // The control's rectangle in its parent's client area.
+  [[nodiscard]] Rect BoundsRect() const { return bounds_; }
+  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
+  void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
+  void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
+  void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
+  // Moves and sizes in one step; a negative size is taken as 0.
+  void SetBounds(int left, int top, int width, int height);
+
+  [[nodiscard]] bool Visible() const { return visible_; }
+  // Showing or hiding; hiding the control that has the focus, or one that
+  // holds it, leaves its form with no focused control.
+  void SetVisible(bool visible);
+  void Show() { SetVisible(true); }
+  void Hide() { SetVisible(false); }
+  // Visible, and every parent visible too.
+  [[nodiscard]] bool Showing() const;
+
+  [[nodiscard]] bool Enabled() const { return enabled_; }
+  // Disabling the control that has the focus (or holds it) leaves no
+  // control focused, as a disabled control takes no input.
+  void SetEnabled(bool enabled);
+
+  // The caption as stored, "&" marks included (see ParseCaption).
+  [[nodiscard]] const std::string& Caption() const { return caption_; }
+  void SetCaption(std::string caption);
+
+  // The font in use: the parent's while ParentFont is set.
+  [[nodiscard]] const ui::Font& Font() const;
+  // Gives the control a font of its own (ParentFont becomes false).
+  void SetFont(const ui::Font& font);
+  [[nodiscard]] bool ParentFont() const { return parentFont_; }
+  void SetParentFont(bool parentFont);
+
+  // The background colour in use: the parent's while ParentColor is set.
+  [[nodiscard]] TColor Color() const;
+  // Gives the control a colour of its own (ParentColor becomes false).
+  void SetColor(TColor color);
+  [[nodiscard]] bool ParentColor() const { return parentColor_; }
+  void SetParentColor(bool parentColor);
+
+  [[nodiscard]] ui::Cursor Cursor() const { return cursor_; }
+  void SetCursor(ui::Cursor cursor);
+
+  // Stored for the program's own use; no effect on the control.
+  [[nodiscard]] int Tag() const { return tag_; }
+  void SetTag(int tag) { tag_ = tag; }
+  [[nodiscard]] const std::string& Hint() const { return hint_; }
+  void SetHint(std::string hint) { hint_ = std::move(hint); }
+
+  // A click by the user (or a program acting as one): runs OnClick.
+  virtual void Click();
+  TNotifyEvent OnClick;
+
+  // Attaches the platform's peer; it is told of every later change.
+  void SetPeer(std::unique_ptr<Peer> peer) { peer_ = std::move(peer); }
+  [[nodiscard]] Peer* GetPeer() const { return peer_.get(); }
+
+ protected:
+  Control() = default;
+
+  // Tells the peer, if any, what changed.
+  void Changed(Change what);
+  // Tells this control and every control inside it, for inherited
+  // properties such as font and colour.
+  virtual void ChangedWithChildren(Change what) { Changed(what); }
+  // Hooks for derived controls, after the change is stored.
+  virtual void BoundsChanged() {}
+  virtual void ShowingChanged() {}
+  virtual void ParentChanged() {}
+
+ private:
+  void DropFocusInside();
+
+  WinControl* parent_ = nullptr;
+  Rect bounds_;
+  bool visible_ = true;
+  bool enabled_ = true;
+  std::string caption_;
+  ui::Font font_;
+  bool parentFont_ = true;
+  TColor color_ = clBtnFace;
+  bool parentColor_ = true;
+  ui::Cursor cursor_ = ui::Cursor::Default;
+  int tag_ = 0;
+  std::string hint_;
+  std::unique_ptr<Peer> peer_;
+
+  friend class WinControl;
+  friend class Form;
+};
+
+}  // namespace ui

@@ -1,0 +1,127 @@
+// SPDX-License-Identifier: MIT
+#include "ui/Form.h"
+
+#include <algorithm>
+
+namespace ui {
+namespace {
+
+// The windowed controls inside `root` in Tab order: each control, then the
+// controls inside it, siblings sorted by TabOrder.
+void AppendTabOrder(const WinControl& root, std::vector<WinControl*>& list) {
+  std::vector<WinControl*> children;
+  for (Control* control : root.Controls()) {
+    if (auto* window = dynamic_cast<WinControl*>(control)) children.push_back(window);
+  }
+  std::stable_sort(children.begin(), children.end(),
+                   [](const WinControl* a, const WinControl* b) { return a->TabOrder() < b->TabOrder(); });
+  for (WinControl* child : children) {
+    list.push_back(child);
+    AppendTabOrder(*child, list);
+  }
+}
+
+}  // namespace
+
+Form::Form() {
+  SetVisible(false);
+  SetParentFont(false);
+  SetParentColor(false);
+}
+
+Form::~Form() {
+  // The controls go while the form is whole, so that the last of them can
+  // still give up the focus and leave the form's lists.
+  activeControl_ = nullptr;
+  DestroyComponents();
+}
+
+void Form::SetBorderStyle(ui::BorderStyle style) {
+  if (style == borderStyle_) return;
+  borderStyle_ = style;
+  Changed(Change::Layout);
+}
+
+void Form::SetMaximizeBox(bool maximizeBox) {
+  if (maximizeBox == maximizeBox_) return;
+  maximizeBox_ = maximizeBox;
+  Changed(Change::Layout);
+}
+
+void Form::SetMenu(MainMenu* menu) {
+  if (menu == menu_) return;
+  menu_ = menu;
+  Changed(Change::Menu);
+}
+
+void Form::SetActiveControl(WinControl* control) {
+  if (control == this) control = nullptr;
+  if (control == activeControl_) return;
+  WinControl* previous = activeControl_;
+  activeControl_ = control;
+  if (previous) previous->Changed(Change::Focus);
+  if (control) control->Changed(Change::Focus);
+  Changed(Change::Focus);
+}
+
+bool Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
+  // Arrow navigation stays among the current control's siblings; Tab goes
+  // through the whole window.
+  const WinControl& root = (!checkTabStop && current && current->Parent()) ? *current->Parent() : *this;
+  std::vector<WinControl*> list;
+  AppendTabOrder(root, list);
+  if (list.empty()) return false;
+  const auto count = static_cast<std::ptrdiff_t>(list.size());
+  const auto found = std::find(list.begin(), list.end(), current);
+  std::ptrdiff_t start = found == list.end() ? (forward ? count - 1 : 0) : found - list.begin();
+  std::ptrdiff_t index = start;
+  do {
+    index = forward ? (index + 1) % count : (index + count - 1) % count;
+    WinControl* candidate = list[static_cast<std::size_t>(index)];
+    if (candidate == current) continue;
+    if (checkTabStop && !candidate->TabStop()) continue;
+    if (!checkTabStop && candidate->Parent() != &root) continue;
+    if (!candidate->CanFocus()) continue;
+    SetActiveControl(candidate);
+    return true;
+  } while (index != start);
+  return false;
+}
+
+KeyRoute Form::KeyDown(int key, ShiftState shift) {
+  if (menu_ && menu_->IsShortCut({key, shift})) return KeyRoute::MenuShortCut;
+  if (Navigate(key, shift)) return KeyRoute::FocusNavigation;
+  if (OnKeyDown && HandlersSeeKeys()) OnKeyDown(*this, key, shift);
+  if (key != 0 && activeControl_) activeControl_->HandleKeyDown(key, shift);
+  return KeyRoute::Handlers;
+}
+
+void Form::KeyPress(char key) {
+  if (OnKeyPress && HandlersSeeKeys()) OnKeyPress(*this, key);
+  if (key != 0 && activeControl_) activeControl_->HandleKeyPress(key);
+}
+
+void Form::KeyStroke(int key, ShiftState shift, std::optional<char> character) {
+  if (KeyDown(key, shift) == KeyRoute::Handlers && character) KeyPress(*character);
+}
+
+void Form::Close() {
+  closed_ = true;
+  SetVisible(false);
+  Changed(Change::Closed);
+}
+
+bool Form::Navigate(int key, ShiftState shift) {
+  if (shift.Alt) return false;
+  if (key == kKeyTab) {
+    if (shift.Ctrl) return false;
+    SelectNext(activeControl_, !shift.Shift, true);
+    return true;
+  }
+  const bool arrow = key == kKeyLeft || key == kKeyUp || key == kKeyRight || key == kKeyDown;
+  if (!arrow || !activeControl_) return false;
+  SelectNext(activeControl_, key == kKeyRight || key == kKeyDown, false);
+  return true;
+}
+
+}  // namespace ui

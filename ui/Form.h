@@ -1,0 +1,90 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <optional>
+
+#include "base/Object.h"
+#include "ui/Keys.h"
+#include "ui/MenuItem.h"
+#include "ui/WinControl.h"
+
+namespace ui {
+
+enum class BorderStyle { Sizeable, Single };
+
+// Where a key-down ended up, which decides whether it also types a
+// character: keys taken by the menu or by focus navigation do not.
+enum class KeyRoute { MenuShortCut, FocusNavigation, Handlers };
+
+using TKeyEvent = std::function<void(TObject& Sender, int& Key, ShiftState Shift)>;
+using TKeyPressEvent = std::function<void(TObject& Sender, char& Key)>;
+
+// A top-level window: its caption is the window title, its position is on
+// the screen, and its width and height are those of its client area (below
+// the menu bar; the frame is the platform's). It starts hidden.
+class Form : public WinControl {
+ public:
+  Form();
+  ~Form() override;
+
+  void SetClientWidth(int width) { SetWidth(width); }
+  void SetClientHeight(int height) { SetHeight(height); }
+
+  [[nodiscard]] ui::BorderStyle BorderStyle() const { return borderStyle_; }
+  void SetBorderStyle(ui::BorderStyle style);
+  [[nodiscard]] bool MaximizeBox() const { return maximizeBox_; }
+  void SetMaximizeBox(bool maximizeBox);
+
+  // With key preview the window's key handlers see each key before the
+  // focused control; without it only while no control has the focus.
+  [[nodiscard]] bool KeyPreview() const { return keyPreview_; }
+  void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
+
+  [[nodiscard]] MainMenu* Menu() const { return menu_; }
+  void SetMenu(MainMenu* menu);
+
+  // The control with the focus; nullptr when the window itself has it.
+  [[nodiscard]] WinControl* ActiveControl() const { return activeControl_; }
+  // Moves the focus without the checks of SetFocus; nullptr leaves no
+  // control focused.
+  void SetActiveControl(WinControl* control);
+
+  // Moves the focus to the next (or previous) control after `current`
+  // among those that can take it, wrapping around. With `checkTabStop`
+  // only controls with TabStop count. Returns false if none could.
+  bool SelectNext(WinControl* current, bool forward, bool checkTabStop);
+
+  // A key going down, routed in this order: menu shortcuts; focus
+  // navigation (Tab, Shift+Tab, and the arrows while a control has the
+  // focus; none of them with Alt, Tab not with Ctrl); OnKeyDown; the
+  // focused control. A handler that sets the key to 0 consumes it.
+  KeyRoute KeyDown(int key, ShiftState shift);
+  // A typed character: OnKeyPress, then the focused control unless the
+  // handler set it to 0.
+  void KeyPress(char key);
+  // A whole keystroke as the platform delivers it: the key-down, then its
+  // character (if it makes one) unless the menu or navigation took the key.
+  void KeyStroke(int key, ShiftState shift, std::optional<char> character = std::nullopt);
+
+  // Hides the window and tells the platform that it closed, which ends the
+  // application when this is the main window.
+  void Close();
+  [[nodiscard]] bool Closed() const { return closed_; }
+
+  TKeyEvent OnKeyDown;
+  TKeyPressEvent OnKeyPress;
+
+ private:
+  bool Navigate(int key, ShiftState shift);
+  [[nodiscard]] bool HandlersSeeKeys() const { return keyPreview_ || !activeControl_; }
+
+  ui::BorderStyle borderStyle_ = ui::BorderStyle::Sizeable;
+  bool maximizeBox_ = true;
+  bool keyPreview_ = false;
+  MainMenu* menu_ = nullptr;
+  WinControl* activeControl_ = nullptr;
+  bool closed_ = false;
+};
+
+}  // namespace ui

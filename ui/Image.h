@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+#include "ui/GraphicControl.h"
+
+namespace ui {
+
+// A picture, windowless. The picture is named by a path the platform loads
+// (a file, or a resource path such as ":/assets/photo.bmp"). Stretched, it
+// fills the box taking the nearest source pixel for each target pixel;
+// otherwise it is drawn at its own size in the top-left corner.
+class Image final : public GraphicControl {
+ public:
+  [[nodiscard]] const std::string& Picture() const { return picture_; }
+  void SetPicture(std::string picture);
+  [[nodiscard]] bool Stretch() const { return stretch_; }
+  void SetStretch(bool stretch);
+
+ private:
+  std::string picture_;
+  bool stretch_ = false;
+};
+
+}  // namespace ui
