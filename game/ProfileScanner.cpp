@@ -2,6 +2,8 @@
 #include "game/ProfileScanner.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 
 #include "game/TextEncoding.h"
 
@@ -12,6 +14,26 @@ constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 bool IsQuote(char c) { return c == '"' || c == '\''; }
+
+bool HasByte(std::uint64_t word, std::uint8_t byte) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101U;
+  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
+  const std::uint64_t differences = word ^ (kOnes * byte);
+  return ((differences - kOnes) & ~differences & kHighBits) != 0;
+}
+
+// The first CR or LF from `at` on, or `end`. Looks at eight bytes at a time,
+// since most lines of a file are passed over unread.
+const char* FindLineEnd(const char* at, const char* end) {
+  while (end - at >= 8) {
+    std::uint64_t word = 0;
+    std::memcpy(&word, at, sizeof word);
+    if (HasByte(word, '\n') || HasByte(word, '\r')) break;
+    at += 8;
+  }
+  while (at < end && !IsLineEnd(*at)) ++at;
+  return at;
+}
 
 }  // namespace
 
@@ -87,9 +109,9 @@ void ProfileScanner::FeedLines(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size() && !Done(); ++i) {
     if (line_ == Line::Skip) {
       // Lines that cannot matter are passed over without looking at them.
-      const auto end = std::find_if(bytes.begin() + static_cast<std::ptrdiff_t>(i), bytes.end(), IsLineEnd);
-      if (end == bytes.end()) return;
-      i = static_cast<std::size_t>(end - bytes.begin());
+      const char* const lineEnd = FindLineEnd(bytes.data() + i, bytes.data() + bytes.size());
+      i = static_cast<std::size_t>(lineEnd - bytes.data());
+      if (i == bytes.size()) return;
     }
     Take(bytes[i]);
   }

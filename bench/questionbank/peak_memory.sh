@@ -1,0 +1,40 @@
+#!/usr/bin/env bash
+# Shows that a request's memory does not grow with the file: the peak
+# resident memory of one request on a tiny file, on a sparse 1 GiB file and
+# on a file with a single 100 MB line, in both cases with the value's
+# encoding only settled at the end of the file.
+# Usage: bench/questionbank/peak_memory.sh [PEAK_MEMORY_PROGRAM]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+program=${1:-build/release/bench/questionbank/questionbank_peak_memory}
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+
+printf '[s]\nk=caf\xc3\xa9\n' >"$scratch/tiny.ini"
+
+printf '[s]\nk=caf\xc3\xa9\n' >"$scratch/gigabyte.ini"
+truncate -s 1G "$scratch/gigabyte.ini"
+printf '\n[t]\nk=end\n' >>"$scratch/gigabyte.ini"
+
+{
+  printf '[s]\nk=caf\xc3\xa9\n[x]\nlong='
+  head -c 100000000 /dev/zero | tr '\0' 'x'
+  printf '\n'
+} >"$scratch/long-line.ini"
+
+measure() { "$program" "$1" s k | cut -d' ' -f1; }
+tiny=$(measure "$scratch/tiny.ini")
+gigabyte=$(measure "$scratch/gigabyte.ini")
+longLine=$(measure "$scratch/long-line.ini")
+
+printf 'Peak resident memory of one request (KiB)\n'
+printf '  tiny file:              %8d\n' "$tiny"
+printf '  sparse 1 GiB file:      %8d  (+%d)\n' "$gigabyte" $((gigabyte - tiny))
+printf '  one 100 MB line:        %8d  (+%d)\n' "$longLine" $((longLine - tiny))
+
+limit=256  # KiB more than the tiny file: buffers, never the file
+if ((gigabyte - tiny > limit || longLine - tiny > limit)); then
+  echo "memory grows with the file" >&2
+  exit 1
+fi
+echo "bounded: no more than ${limit} KiB above the tiny file"
