@@ -7,7 +7,7 @@ packages=(
   g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
-  xvfb xauth fonts-liberation fonts-dejavu-core
+  python3 xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
 )
 
 missing=()

@@ -13,6 +13,13 @@ for preset in release asan; do
   cmake --build --preset "$preset" -j "$jobs"
   echo "=== $preset: tests"
   ctest --preset "$preset" -j "$jobs"
+  if [ "$preset" = release ] && [ -x build/release/app/tolvanix-plimbora ]; then
+    echo "=== release: install into a scratch prefix and start the installed game"
+    prefix=$(mktemp -d)
+    cmake --install build/release --prefix "$prefix" >/dev/null
+    scripts/check-install.sh "$prefix"
+    rm -rf "$prefix"
+  fi
 done
 
 # A short fuzzing run of every fuzz target, starting from its seed corpus.

@@ -183,8 +183,9 @@ def check_question(section, problems):
 
 def decode(data, problems):
     """Returns the text, or None when the bytes are not UTF-8."""
+    # Editors that save "UTF-8" with a byte-order mark are common; the game
+    # skips the mark, so it is no problem here either.
     if data.startswith(b"\xef\xbb\xbf"):
-        problems.append((1, "the file starts with a byte-order mark; save it as UTF-8 without one"))
         data = data[3:]
     try:
         return data.decode("utf-8")

@@ -1,0 +1,28 @@
+# The installed layout: the executable and its question file side by side in
+# lib/tolvanix-plimbora/ (the game reads its questions from beside the
+# executable), a link to it in bin/, and what a desktop needs to show it.
+if(NOT TARGET tolvanix-plimbora)
+  return()
+endif()
+
+set(tp_game_dir "lib/tolvanix-plimbora")
+set(tp_assets "${PROJECT_SOURCE_DIR}/assets")
+
+install(TARGETS tolvanix-plimbora RUNTIME DESTINATION "${tp_game_dir}")
+install(FILES "${tp_assets}/vragen.ini" DESTINATION "${tp_game_dir}")
+
+# A relative link, so the installed tree can be moved or packaged (DESTDIR).
+install(CODE [[
+  set(tp_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
+  file(MAKE_DIRECTORY "${tp_bin}")
+  file(CREATE_LINK "../lib/tolvanix-plimbora/tolvanix-plimbora" "${tp_bin}/tolvanix-plimbora" SYMBOLIC)
+  message(STATUS "Installing: ${tp_bin}/tolvanix-plimbora (link)")
+]])
+
+install(FILES "${tp_assets}/tolvanix-plimbora.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")
+install(FILES "${tp_assets}/io.github.tolvanix.plimbora.metainfo.xml"
+        DESTINATION "${CMAKE_INSTALL_DATADIR}/metainfo")
+install(DIRECTORY "${tp_assets}/icons/hicolor" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons")
+install(FILES "${tp_assets}/icon32.png" DESTINATION "${CMAKE_INSTALL_DATADIR}/icons/hicolor/32x32/apps"
+        RENAME tolvanix-plimbora.png)
+install(FILES "${PROJECT_SOURCE_DIR}/LICENSE" DESTINATION "${CMAKE_INSTALL_DATADIR}/doc/tolvanix-plimbora")
