@@ -1,0 +1,8 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+// Where the pictures compiled into the executable are found. The build puts
+// them there as resources (app/CMakeLists.txt), so the game needs no file
+// beside it but its questions.
+inline constexpr const char* kLeafPicture = ":/pictures/leaf.bmp";
+inline constexpr const char* kIconPicture = ":/pictures/icon32.png";

@@ -1,0 +1,186 @@
+// SPDX-License-Identifier: MIT
+#include "app/Unit1.h"
+
+#include <initializer_list>
+#include <string_view>
+
+#include "app/Homepage.h"
+#include "app/Pictures.h"
+#include "base/Color.h"
+#include "ui/Font.h"
+#include "ui/Keys.h"
+
+TForm1* Form1 = nullptr;
+
+namespace {
+
+constexpr int kNoTabOrder = -1;
+
+// One control of the stored layout: where it lies, what it says and how it
+// starts. Tab orders apply to windowed controls only.
+struct Placement {
+  ui::Control& Control;
+  std::string_view Name;
+  ui::WinControl& Parent;
+  int Left, Top, Width, Height;
+  std::string_view Caption;
+  bool Visible;
+  bool Enabled;
+  int TabOrder;
+};
+
+// The layout is drawn for a window font 11 pixels high at 96 pixels per
+// inch; the platform substitutes a similar face where one is missing.
+const ui::Font kWindowFont{};
+const ui::Font kFrameCaptionFont{.Bold = true, .Color = clOlive};
+const ui::Font kQuestionFont{};
+const ui::Font kAnswerCommandFont{.Bold = true};
+const ui::Font kTitleFont{.Name = "Arial", .Height = 24, .Bold = true, .Color = clOlive};
+const ui::Font kLinkFont{.Underline = true, .Color = clBlue};
+
+constexpr ui::ShortCut kNewGameShortCut{ui::kKeyF2, {}};
+
+}  // namespace
+
+TForm1::Form1Reference::Form1Reference(TForm1* form) : form_(form) { Form1 = form; }
+
+TForm1::Form1Reference::~Form1Reference() {
+  if (Form1 == form_) Form1 = nullptr;
+}
+
+TForm1::TForm1()
+    : image2_(Create<ui::Image>()),
+      groupBox2_(Create<ui::GroupBox>()),
+      label2_(Create<ui::Label>()),
+      progressBar1_(Create<ui::ProgressBar>()),
+      radioGroup1_(Create<ui::GroupBox>()),
+      radioButton1_(Create<ui::RadioButton>()),
+      radioButton2_(Create<ui::RadioButton>()),
+      radioButton3_(Create<ui::RadioButton>()),
+      button1_(Create<ui::Button>()),
+      panel1_(Create<ui::Panel>()),
+      image1_(Create<ui::Image>()),
+      label1_(Create<ui::Label>()),
+      label3_(Create<ui::Label>()),
+      label4_(Create<ui::Label>()),
+      timer1_(Create<ui::Timer>()),
+      timer2_(Create<ui::Timer>()),
+      mainMenu1_(Create<ui::MainMenu>()),
+      game1_(mainMenu1_.Items().Add("Game")),
+      newGame1_(game1_.Add("&New Game")),
+      n2_(game1_.AddSeparator()),
+      exit1_(game1_.Add("E&xit")),
+      help1_(mainMenu1_.Items().Add("&Help")),
+      rules1_(help1_.Add("How to &play ?")) {
+  LayOutWindow();
+  PlaceControls();
+  SetFonts();
+  SetControlDetails();
+  SetPictures();
+  SetTimers();
+  BuildMenu();
+}
+
+TForm1::~TForm1() {
+  // The controls go first, while the members they may call back are whole.
+  DestroyComponents();
+}
+
+void TForm1::LayOutWindow() {
+  SetName("Form1");
+  SetBounds(109, 96, 575, 377);
+  SetBorderStyle(ui::BorderStyle::Single);
+  SetMaximizeBox(false);
+  SetColor(clBtnFace);
+  SetFont(kWindowFont);
+  SetCaption("Tolvanix PlimBora");
+  SetKeyPreview(true);
+}
+
+void TForm1::PlaceControls() {
+  const std::initializer_list<Placement> layout = {
+      // control       name            parent       left  top  width height  caption
+      {image2_,        "Image2",       *this,       200, 112, 369, 233, "", true, true, kNoTabOrder},
+      {groupBox2_,     "GroupBox2",    *this,       200, 112, 369, 105, "Question", false, true, 5},
+      {label2_,        "Label2",       groupBox2_,   16,  24, 345,  73, "You must start a new game !", true, true,
+       kNoTabOrder},
+      {progressBar1_,  "ProgressBar1", *this,       200, 352, 369,  17, "", true, true, 4},
+      {radioGroup1_,   "RadioGroup1",  *this,       200, 224, 337, 121, "Possible Answers", false, true, 0},
+      {radioButton1_,  "RadioButton1", *this,       216, 248, 305,  17, "Answer 1", false, false, 1},
+      {radioButton2_,  "RadioButton2", *this,       216, 280, 305,  17, "Answer 2", false, false, 2},
+      {radioButton3_,  "RadioButton3", *this,       216, 312, 305,  17, "Answer 3", false, false, 3},
+      {button1_,       "Button1",      *this,       544, 232,  25, 113, "?", false, true, 6},
+      {panel1_,        "Panel1",       *this,       200,   8, 369,  97, "", true, true, 7},
+      {image1_,        "Image1",       panel1_,      64,  16,  33,  33, "", true, true, kNoTabOrder},
+      {label1_,        "Label1",       panel1_,     104,  16, 207,  29, "Tolvanix PlimBora", true, true,
+       kNoTabOrder},
+      {label3_,        "Label3",       panel1_,      65,  52, 248,  13,
+       "Please visit my web site for more freeware programs !", true, true, kNoTabOrder},
+      {label4_,        "Label4",       panel1_,     136,  72, 120,  13, kHomepageUrl, true, true, kNoTabOrder},
+  };
+  for (const Placement& place : layout) {
+    ui::Control& control = place.Control;
+    control.SetName(std::string(place.Name));
+    control.SetParent(&place.Parent);
+    control.SetBounds(place.Left, place.Top, place.Width, place.Height);
+    control.SetCaption(std::string(place.Caption));
+    control.SetVisible(place.Visible);
+    control.SetEnabled(place.Enabled);
+    if (auto* windowed = dynamic_cast<ui::WinControl*>(&control); windowed && place.TabOrder != kNoTabOrder) {
+      windowed->SetTabOrder(place.TabOrder);
+    }
+  }
+}
+
+void TForm1::SetFonts() {
+  groupBox2_.SetFont(kFrameCaptionFont);
+  radioGroup1_.SetFont(kFrameCaptionFont);
+  // The question lies in the bold olive frame but reads as plain text.
+  label2_.SetFont(kQuestionFont);
+  button1_.SetFont(kAnswerCommandFont);
+  label1_.SetFont(kTitleFont);
+  label4_.SetFont(kLinkFont);
+}
+
+void TForm1::SetControlDetails() {
+  label2_.SetAutoSize(false);
+  label2_.SetWordWrap(true);
+  for (ui::Label* label : {&label1_, &label3_, &label4_}) label->SetAutoSize(true);
+  label4_.SetCursor(ui::Cursor::HandPoint);
+
+  progressBar1_.SetMin(0);
+  progressBar1_.SetMax(200);
+  progressBar1_.SetPosition(0);
+  progressBar1_.SetTabStop(true);
+
+  panel1_.SetBevelOuter(ui::Bevel::Raised);
+  panel1_.SetBevelWidth(1);
+}
+
+void TForm1::SetPictures() {
+  image2_.SetPicture(kLeafPicture);
+  image2_.SetStretch(true);
+  image1_.SetPicture(kIconPicture);
+  image1_.SetStretch(false);
+}
+
+void TForm1::SetTimers() {
+  timer1_.SetName("Timer1");
+  timer1_.SetEnabled(false);
+  timer1_.SetInterval(450);
+  timer2_.SetName("Timer2");
+  timer2_.SetEnabled(false);
+  timer2_.SetInterval(500);
+}
+
+void TForm1::BuildMenu() {
+  mainMenu1_.SetName("MainMenu1");
+  game1_.SetName("Game1");
+  newGame1_.SetName("NewGame1");
+  newGame1_.SetShortCut(kNewGameShortCut);
+  n2_.SetName("N2");
+  exit1_.SetName("Exit1");
+  help1_.SetName("Help1");
+  rules1_.SetName("Rules1");
+  SetMenu(&mainMenu1_);
+}
