@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "ui/Application.h"
+
+// The text that stands for the game on the taskbar and captions its error
+// reports. The main window's own caption differs and changes with the score.
+inline constexpr const char* kApplicationTitle = "Tolvanix Plimbora";
+
+// The caption of the box that reports a failure to build the main window.
+inline constexpr const char* kStartupErrorCaption = "Application Error";
+
+// The report of an error that escaped while the main window was built:
+// "Exception <type> in module <module> at <address>.", a line break, then
+// the message with a "." appended when it is not empty and does not end
+// in one.
+[[nodiscard]] std::string StartupErrorText(std::string_view typeName, std::string_view moduleName,
+                                           const void* address, std::string_view message);
+
+// The file name, without its folder, of the executable or library that
+// holds `address`; the executable's name when that cannot be told.
+[[nodiscard]] std::string ModuleNameOf(const void* address);
+
+// Gives the application its title, builds the main window with
+// `createMainForm`, runs `beforeLoop` (if any) on it and then the event
+// loop until the main window closes. Returns the process's exit code: 0
+// after a normal end, 1 after an error escaped while the window was built,
+// which is reported in a box of its own.
+int RunApplication(ui::Application& application, const std::function<void(ui::Application&)>& createMainForm,
+                   const std::function<void(ui::Form&)>& beforeLoop = {});
