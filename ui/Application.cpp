@@ -8,8 +8,13 @@
 
 namespace ui {
 
+Application::Application(Platform* platform) : platform_(platform) {
+  if (platform_) platform_->Attach(this);
+}
+
 Application::~Application() {
   while (!forms_.empty()) forms_.pop_back();
+  if (platform_) platform_->Attach(nullptr);
 }
 
 void Application::SetTitle(std::string title) {

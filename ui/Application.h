@@ -17,7 +17,7 @@ namespace ui {
 class Application final {
  public:
   // Without a platform the application runs unseen, as in tests.
-  explicit Application(Platform* platform = nullptr) : platform_(platform) {}
+  explicit Application(Platform* platform = nullptr);
   ~Application();
   Application(const Application&) = delete;
   Application& operator=(const Application&) = delete;

@@ -18,6 +18,9 @@ class Platform {
   Platform& operator=(const Platform&) = delete;
   virtual ~Platform() = default;
 
+  // The application whose error guard the platform's calls go through;
+  // nullptr when it goes away.
+  virtual void Attach(Application* /*application*/) {}
   // Gives peers to the form and to everything it holds and owns that has
   // none yet; can be called again after adding controls.
   virtual void Bind(Form& form) = 0;

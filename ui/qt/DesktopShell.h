@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/Shell.h"
+
+namespace ui::qt {
+
+// Opens addresses with the desktop's default handler. Failures map onto
+// the shell's codes: 2 (file not found) for an empty or unreadable
+// address, 31 (no associated application) when the desktop cannot open it.
+class DesktopShell final : public ShellService {
+ public:
+  static constexpr int kOpened = 42;
+  static constexpr int kFileNotFound = 2;
+  static constexpr int kNoAssociation = 31;
+
+  int Open(const std::string& address) override;
+};
+
+}  // namespace ui::qt

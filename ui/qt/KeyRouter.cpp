@@ -1,0 +1,33 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/KeyRouter.h"
+
+#include <QKeyEvent>
+#include <QMenu>
+#include <QMenuBar>
+#include <QWidget>
+
+#include "ui/qt/FormPeer.h"
+#include "ui/qt/KeyMap.h"
+#include "ui/qt/Platform.h"
+#include "ui/qt/Text.h"
+
+namespace ui::qt {
+
+bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
+  auto* widget = qobject_cast<QWidget*>(watched);
+  if (!widget || qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)) return false;
+  Form* form = FormPeer::FormOf(widget->window());
+  if (!form) return false;
+  if (event->type() == QEvent::KeyRelease) return true;
+
+  const auto& key = static_cast<const QKeyEvent&>(*event);
+  std::optional<char> character;
+  if (const QString text = key.text(); text.size() == 1) character = ToAnsiChar(text.front());
+  const int virtualKey = VirtualKeyOf(key);
+  const ShiftState shift = ShiftStateOf(key);
+  platform_.Guard([form, virtualKey, shift, character] { form->KeyStroke(virtualKey, shift, character); });
+  return true;
+}
+
+}  // namespace ui::qt

@@ -1,0 +1,157 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/Platform.h"
+
+#include <cstdio>
+
+#include <QAbstractButton>
+#include <QApplication>
+
+#include "ui/Button.h"
+#include "ui/GroupBox.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/Panel.h"
+#include "ui/ProgressBar.h"
+#include "ui/RadioButton.h"
+#include "ui/Timer.h"
+#include "ui/qt/ButtonPeer.h"
+#include "ui/qt/FormPeer.h"
+#include "ui/qt/GroupBoxPeer.h"
+#include "ui/qt/LabelPeer.h"
+#include "ui/qt/PanelPeer.h"
+#include "ui/qt/PicturePeer.h"
+#include "ui/qt/ProgressBarPeer.h"
+#include "ui/qt/QTimerPeer.h"
+#include "ui/qt/RadioButtonPeer.h"
+#include "ui/qt/Style.h"
+#include "ui/qt/SurfacePeer.h"
+#include "ui/qt/Text.h"
+
+namespace ui::qt {
+namespace {
+
+// A windowed control of no special kind: a plain area in its colour.
+class ContainerPeer final : public WidgetPeer {
+ public:
+  ContainerPeer(Platform& platform, WinControl& control) : WidgetPeer(platform, control, new QWidget) {
+    Widget()->setAutoFillBackground(true);
+  }
+};
+
+std::unique_ptr<WidgetPeer> MakePeer(Platform& platform, Control& control) {
+  if (auto* form = dynamic_cast<Form*>(&control)) return std::make_unique<FormPeer>(platform, *form);
+  if (auto* label = dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(platform, *label);
+  if (auto* image = dynamic_cast<Image*>(&control)) return std::make_unique<PicturePeer>(platform, *image);
+  if (auto* graphic = dynamic_cast<GraphicControl*>(&control)) return std::make_unique<SurfacePeer>(platform, *graphic);
+  if (auto* radio = dynamic_cast<RadioButton*>(&control)) return std::make_unique<RadioButtonPeer>(platform, *radio);
+  if (auto* button = dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(platform, *button);
+  if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
+  if (auto* box = dynamic_cast<GroupBox*>(&control)) return std::make_unique<GroupBoxPeer>(platform, *box);
+  if (auto* panel = dynamic_cast<Panel*>(&control)) return std::make_unique<PanelPeer>(platform, *panel);
+  return std::make_unique<ContainerPeer>(platform, dynamic_cast<WinControl&>(control));
+}
+
+}  // namespace
+
+Platform::Platform() {
+  SetSystemColors(SystemColorsFrom(QApplication::palette()));
+  SetMessageBoxService(&messageBoxes_);
+  SetShellService(&shell_);
+  // Only the main form's closing ends the loop, not the last box closing.
+  QApplication::setQuitOnLastWindowClosed(false);
+  qApp->installEventFilter(&keyRouter_);
+}
+
+Platform::~Platform() {
+  qApp->removeEventFilter(&keyRouter_);
+  if (InstalledShellService() == &shell_) SetShellService(nullptr);
+  if (InstalledMessageBoxService() == &messageBoxes_) SetMessageBoxService(nullptr);
+  SetSystemColors(DefaultSystemColors());
+}
+
+void Platform::Bind(Form& form) {
+  BindControl(form);
+  BindOwned(form);
+}
+
+void Platform::Run(Form& mainForm) {
+  running_ = &mainForm;
+  Guard([&mainForm] { mainForm.Show(); });
+  if (!mainForm.Closed()) QApplication::exec();
+  running_ = nullptr;
+}
+
+void Platform::CancelMouseMode() {
+  if (QWidget* grabber = QWidget::mouseGrabber()) grabber->releaseMouse();
+  for (QWidget* widget : QApplication::allWidgets()) {
+    if (auto* button = qobject_cast<QAbstractButton*>(widget); button && button->isDown()) button->setDown(false);
+  }
+}
+
+void Platform::TitleChanged(const std::string& title) {
+  title_ = title;
+  for (QWidget* window : QApplication::topLevelWidgets()) {
+    if (FormPeer::FormOf(window)) window->setWindowIconText(WindowTitleText(title));
+  }
+}
+
+void Platform::Guard(const std::function<void()>& action) noexcept {
+  if (application_) {
+    application_->Guard(action);
+    return;
+  }
+  try {
+    action();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Unhandled error: %s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "Unhandled error\n");
+  }
+}
+
+QWidget* Platform::ClientWidgetOf(const WinControl& control) const {
+  auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());
+  return peer ? peer->ClientWidget() : nullptr;
+}
+
+QWidget* Platform::WidgetOf(const Control& control) {
+  auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());
+  return peer ? peer->Widget() : nullptr;
+}
+
+void Platform::Restack(const WinControl& parent) {
+  const auto& controls = parent.Controls();
+  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
+    if ((*it)->HasWindow()) continue;
+    if (QWidget* widget = WidgetOf(**it)) widget->lower();
+  }
+}
+
+void Platform::FormClosed(const Form& form) {
+  if (&form == running_) QApplication::exit(0);
+}
+
+void Platform::BindControl(Control& control) {
+  if (!control.GetPeer()) {
+    std::unique_ptr<WidgetPeer> peer = MakePeer(*this, control);
+    WidgetPeer& attached = *peer;
+    control.SetPeer(std::move(peer));
+    attached.SyncAll();
+  }
+  if (auto* window = dynamic_cast<WinControl*>(&control)) {
+    for (Control* child : window->Controls()) BindControl(*child);
+    Restack(*window);
+  }
+}
+
+void Platform::BindOwned(Component& component) {
+  for (const auto& owned : component.Components()) {
+    if (auto* timer = dynamic_cast<Timer*>(owned.get()); timer && !timer->GetPeer()) {
+      timer->SetPeer(std::make_unique<QTimerPeer>(*this, *timer));
+    }
+    if (auto* control = dynamic_cast<Control*>(owned.get())) BindControl(*control);
+    BindOwned(*owned);
+  }
+}
+
+}  // namespace ui::qt

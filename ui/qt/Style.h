@@ -1,0 +1,26 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QFont>
+#include <QPalette>
+
+#include "base/Color.h"
+#include "ui/Font.h"
+#include "ui/SystemColors.h"
+
+namespace ui::qt {
+
+// A colour value as Qt's, system colours resolved.
+[[nodiscard]] QColor ToQColor(TColor color);
+
+// A font by its pixel height. Faces that are missing are replaced:
+// "Arial" by Liberation Sans (same widths), anything else by the
+// platform's sans-serif at the same pixel size. Every property is marked
+// as set, so a child never takes its parent's font in Qt's way.
+[[nodiscard]] QFont ToQFont(const Font& font);
+
+// The platform's system colours, from the application palette.
+[[nodiscard]] SystemColorTable SystemColorsFrom(const QPalette& palette);
+
+}  // namespace ui::qt

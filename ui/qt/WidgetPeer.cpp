@@ -1,0 +1,106 @@
+// SPDX-License-Identifier: MIT
+#include "ui/qt/WidgetPeer.h"
+
+#include <QApplication>
+
+#include "ui/WinControl.h"
+#include "ui/qt/Platform.h"
+#include "ui/qt/Style.h"
+
+namespace ui::qt {
+
+WidgetPeer::WidgetPeer(Platform& platform, Control& control, QWidget* widget)
+    : platform_(platform), control_(control), widget_(widget) {
+  // The model decides who has the focus; Qt must never pick a widget of
+  // its own accord, by Tab, by a click or when a widget goes away.
+  widget->setFocusPolicy(Qt::NoFocus);
+}
+
+WidgetPeer::~WidgetPeer() { delete widget_.data(); }
+
+void WidgetPeer::Changed(Change what) {
+  if (!widget_) return;
+  switch (what) {
+    case Change::Bounds: ApplyBounds(); break;
+    case Change::Visible: ApplyVisible(); break;
+    case Change::Enabled: ApplyEnabled(); break;
+    case Change::Font:
+      ApplyFont();
+      ApplyColors();
+      break;
+    case Change::Color: ApplyColors(); break;
+    case Change::Cursor: ApplyCursor(); break;
+    case Change::Parent: ApplyParent(); break;
+    case Change::Focus: ApplyFocus(); break;
+    default: break;
+  }
+  ApplyOwn(what);
+}
+
+void WidgetPeer::SyncAll() {
+  if (!widget_) return;
+  ApplyParent();
+  ApplyFont();
+  ApplyColors();
+  ApplyEnabled();
+  ApplyCursor();
+  for (Change own : {Change::Caption, Change::Checked, Change::Range, Change::Position, Change::Picture,
+                     Change::Layout, Change::Menu, Change::Invalidated}) {
+    ApplyOwn(own);
+  }
+  ApplyBounds();
+  ApplyVisible();
+  ApplyFocus();
+}
+
+void WidgetPeer::ApplyParent() {
+  WinControl* parent = control_.Parent();
+  QWidget* parentWidget = parent ? platform_.ClientWidgetOf(*parent) : nullptr;
+  if (widget_->parentWidget() != parentWidget) {
+    widget_->setParent(parentWidget);
+    if (parent) platform_.Restack(*parent);
+  }
+  ApplyBounds();
+  ApplyVisible();
+}
+
+void WidgetPeer::ApplyBounds() {
+  widget_->setGeometry(control_.Left(), control_.Top(), control_.Width(), control_.Height());
+}
+
+void WidgetPeer::ApplyVisible() {
+  // A widget without a parent would be a window of its own.
+  widget_->setVisible(control_.Visible() && widget_->parentWidget() != nullptr);
+}
+
+void WidgetPeer::ApplyColors() {
+  QPalette palette = QApplication::palette(widget_);
+  palette.setColor(QPalette::Window, ToQColor(control_.Color()));
+  // Only the active groups: disabled text keeps the platform's grey.
+  const QColor text = ToQColor(control_.Font().Color);
+  for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
+    palette.setColor(group, QPalette::WindowText, text);
+    palette.setColor(group, QPalette::ButtonText, text);
+  }
+  // Fully resolved, so that no child takes these colours from its parent.
+  palette.setResolveMask(~QPalette::ResolveMask{0});
+  widget_->setPalette(palette);
+}
+
+void WidgetPeer::ApplyFocus() {
+  auto* window = dynamic_cast<WinControl*>(&control_);
+  if (!window) return;
+  if (window->Focused()) widget_->setFocus(Qt::OtherFocusReason);
+  else if (widget_->hasFocus()) widget_->clearFocus();
+}
+
+void WidgetPeer::ApplyFont() { widget_->setFont(ToQFont(control_.Font())); }
+
+void WidgetPeer::ApplyEnabled() { widget_->setEnabled(control_.Enabled()); }
+
+void WidgetPeer::ApplyCursor() {
+  if (control_.Cursor() == Cursor::HandPoint) widget_->setCursor(Qt::PointingHandCursor);
+  else widget_->unsetCursor();
+}
+
+}  // namespace ui::qt

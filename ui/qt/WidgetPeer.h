@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+#include "ui/Control.h"
+#include "ui/Peer.h"
+
+namespace ui::qt {
+
+class Platform;
+
+// The Qt widget that shows one control. It owns the widget and keeps it in
+// step with the model: place, visibility, enabled state, font, colours,
+// cursor and focus here, the rest in the peer of each kind of control.
+class WidgetPeer : public Peer {
+ public:
+  WidgetPeer(Platform& platform, Control& control, QWidget* widget);
+  ~WidgetPeer() override;
+
+  void Changed(Change what) override;
+  // Brings everything the widget shows up to date with the model; the
+  // platform calls it once the peer is attached.
+  void SyncAll();
+
+  [[nodiscard]] QWidget* Widget() const { return widget_; }
+  // The widget that holds the widgets of the control's children.
+  [[nodiscard]] virtual QWidget* ClientWidget() const { return widget_; }
+
+ protected:
+  // The changes particular to one kind of control.
+  virtual void ApplyOwn(Change /*what*/) {}
+  virtual void ApplyParent();
+  virtual void ApplyBounds();
+  virtual void ApplyVisible();
+  virtual void ApplyColors();
+  virtual void ApplyFocus();
+
+  [[nodiscard]] Platform& GetPlatform() const { return platform_; }
+  [[nodiscard]] Control& Model() const { return control_; }
+
+ private:
+  void ApplyFont();
+  void ApplyEnabled();
+  void ApplyCursor();
+
+  Platform& platform_;
+  Control& control_;
+  QPointer<QWidget> widget_;
+};
+
+}  // namespace ui::qt
