@@ -1,0 +1,4 @@
+// SPDX-License-Identifier: MIT
+#include "app/QtGame.h"
+
+int main() { return RunQtGame(); }
