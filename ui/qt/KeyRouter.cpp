@@ -19,15 +19,18 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
   if (!widget || qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)) return false;
   Form* form = FormPeer::FormOf(widget->window());
   if (!form) return false;
-  if (event->type() == QEvent::KeyRelease) return true;
-
   const auto& key = static_cast<const QKeyEvent&>(*event);
+  // Alt alone also goes on to Qt, whose menu bar opens on it as the
+  // system's does; no control acts on it.
+  const bool alt = key.key() == Qt::Key_Alt;
+  if (event->type() == QEvent::KeyRelease) return !alt;
+
   std::optional<char> character;
   if (const QString text = key.text(); text.size() == 1) character = ToAnsiChar(text.front());
   const int virtualKey = VirtualKeyOf(key);
   const ShiftState shift = ShiftStateOf(key);
   platform_.Guard([form, virtualKey, shift, character] { form->KeyStroke(virtualKey, shift, character); });
-  return true;
+  return !alt;
 }
 
 }  // namespace ui::qt
