@@ -56,19 +56,23 @@ void TBrickfall::SetDrawGrid(bool value) {
   PaintBoard();
 }
 
+// The control is sized to hold the cells and the lines on all four sides.
 void TBrickfall::SetBlockSize(std::uint8_t value) {
   if (playing_) return;
   blockSize_ = value;
+  SetBounds(Left(), Top(), columns_ * blockSize_ + 1, rows_ * blockSize_ + 1);
 }
 
 void TBrickfall::SetRows(std::uint8_t value) {
   if (playing_) return;
   rows_ = std::clamp(value, kMinRows, kMaxRows);
+  SetHeight(rows_ * blockSize_ + 1);
 }
 
 void TBrickfall::SetColumns(std::uint8_t value) {
   if (playing_) return;
   columns_ = std::clamp(value, kMinColumns, kMaxColumns);
+  SetWidth(columns_ * blockSize_ + 1);
 }
 
 // --- Cell store ---
@@ -294,11 +298,3 @@ void TBrickfall::RaiseLineFull(std::int32_t lines) {
 void TBrickfall::RaiseGameEnd() {
   if (TOnGameEnd handler = OnGameEnd) handler(*this);
 }
-
-// --- Painting: nothing is drawn until the board is placed on a surface ---
-
-void TBrickfall::PaintBoard() {}
-
-void TBrickfall::ShowPiece(std::int32_t /*x*/, std::int32_t /*y*/) {}
-
-void TBrickfall::HidePiece(std::int32_t /*x*/, std::int32_t /*y*/) {}

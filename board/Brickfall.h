@@ -11,6 +11,8 @@
 
 #include "base/Color.h"
 #include "base/Object.h"
+#include "ui/Canvas.h"
+#include "ui/GraphicControl.h"
 
 // Edge of the box that holds a piece's shape, in cells.
 inline constexpr int kShapeBoxSize = 5;
@@ -90,13 +92,15 @@ using TOnGameEnd = std::function<void(TObject& Sender)>;
 using TPieceList = std::vector<std::unique_ptr<TPiece>>;
 
 // The falling-block board: its catalogue, cell store, falling piece and play
-// rules. It has no timer and reads no keys; the game drives it by calling
-// its operations and hears back through OnLineFull and OnGameEnd.
+// rules, drawn as a windowless control. It has no timer and reads no keys;
+// the game drives it by calling its operations and hears back through
+// OnLineFull and OnGameEnd. Placed in no window it draws nothing, so play
+// never depends on a screen.
 //
 // Invariants the operations keep: every stored cell is 0 (empty) or the
 // list index + 1 of a built piece, and CurPiece, when present, is a copy of
 // PieceList[CurIndex], turned in place at most.
-class TBrickfall final : public TObject {
+class TBrickfall final : public ui::GraphicControl {
  public:
   // The cell store's fixed size, whatever Columns and Rows are.
   static constexpr int kStoreColumns = 30;
@@ -130,27 +134,32 @@ class TBrickfall final : public TObject {
 
   // --- Properties ---
 
-  // Background: the colour of empty cells. Settable at any time.
+  // Background: the colour of empty cells and of erased pieces. Settable
+  // at any time; setting it repaints the board at once. (It is the board's
+  // own colour, not the control's inherited one, which it hides.)
   [[nodiscard]] TColor Color() const { return color_; }
   void SetColor(TColor value);
 
-  // Colour of the grid dots. Settable at any time.
+  // Colour of the grid dots. Settable at any time; repaints at once.
   [[nodiscard]] TColor GridColor() const { return gridColor_; }
   void SetGridColor(TColor value);
 
-  // Whether grid dots are drawn. Settable at any time.
+  // Whether grid dots are drawn. Settable at any time; repaints at once.
   [[nodiscard]] bool DrawGrid() const { return drawGrid_; }
   void SetDrawGrid(bool value);
 
   // Edge of a cell in pixels, any value; ignored while a game runs.
+  // Sizes the control to Columns x value + 1 by Rows x value + 1 pixels.
   [[nodiscard]] std::uint8_t BlockSize() const { return blockSize_; }
   void SetBlockSize(std::uint8_t value);
 
-  // Rows in play, clamped to 2..50; ignored while a game runs.
+  // Rows in play, clamped to 2..50; ignored while a game runs. Sets the
+  // control's height to fit them; the width stays.
   [[nodiscard]] std::uint8_t Rows() const { return rows_; }
   void SetRows(std::uint8_t value);
 
-  // Columns in play, clamped to 2..30; ignored while a game runs.
+  // Columns in play, clamped to 2..30; ignored while a game runs. Sets the
+  // control's width to fit them; the height stays.
   [[nodiscard]] std::uint8_t Columns() const { return columns_; }
   void SetColumns(std::uint8_t value);
 
@@ -229,8 +238,16 @@ class TBrickfall final : public TObject {
 
   // --- Painting ---
 
-  // Repaints the whole board and, during a game, the falling piece.
+  // Repaints the whole board and, during a game, the falling piece: cells
+  // first, black lines over the gaps, grid dots on the inner crossings.
   void PaintBoard();
+  // The platform's repaint request.
+  void Paint() override { PaintBoard(); }
+  // Fills the cells of piece's shape with cell (1, 1) of its box on column
+  // x, row y: in the piece's colour, or in Color when erasing. Nothing for
+  // an absent piece; cells off the control leave no mark.
+  void DrawPieceAt(ui::Canvas& canvas, std::int32_t x, std::int32_t y, const TPiece* piece,
+                   bool erase);
   // Draws the falling piece with cell (1, 1) of its box at column x, row y.
   void ShowPiece(std::int32_t x, std::int32_t y);
   // Paints the falling piece's cells at (x, y) in the background colour.
@@ -259,6 +276,11 @@ class TBrickfall final : public TObject {
   void RemoveRow(int row);
   void RaiseLineFull(std::int32_t lines);
   void RaiseGameEnd();
+
+  void FillCell(ui::Canvas& canvas, std::int64_t column, std::int64_t row, TColor color);
+  [[nodiscard]] TColor CellColor(std::int32_t value) const;
+  void DrawLines(ui::Canvas& canvas);
+  void DrawGridDots(ui::Canvas& canvas);
 
   [[nodiscard]] static bool InStore(std::int64_t column, std::int64_t row);
   [[nodiscard]] std::int32_t& StoredCell(int column, int row) {

@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// Drawing the board. Everything goes straight onto the parent's surface at
+// the moment a play operation changes the board; there is no off-screen
+// image, so a move redraws only the piece's cells.
+#include <algorithm>
+
+#include "board/Brickfall.h"
+
+void TBrickfall::PaintBoard() {
+  // Play must not depend on a screen: a board in no window skips the work.
+  if (!InWindow()) return;
+  ui::Canvas& canvas = Canvas();
+  for (int column = 1; column <= columns_; ++column) {
+    for (int row = 1; row <= rows_; ++row) {
+      FillCell(canvas, column, row, CellColor(StoredCell(column, row)));
+    }
+  }
+  DrawLines(canvas);
+  if (drawGrid_) DrawGridDots(canvas);
+  if (playing_) ShowPiece(curX_, curY_);
+}
+
+void TBrickfall::DrawPieceAt(ui::Canvas& canvas, std::int32_t x, std::int32_t y,
+                             const TPiece* piece, bool erase) {
+  if (!piece || piece->Size <= 0) return;
+  const TColor color = erase ? color_ : piece->Color;
+  // No shape is larger than its box, whatever size a piece claims.
+  const int size = std::min<std::int32_t>(piece->Size, kShapeBoxSize);
+  for (int column = 1; column <= size; ++column) {
+    for (int row = 1; row <= size; ++row) {
+      if (!piece->Shape.Filled(column, row)) continue;
+      FillCell(canvas, std::int64_t{x} + column - 1, std::int64_t{y} + row - 1, color);
+    }
+  }
+}
+
+void TBrickfall::ShowPiece(std::int32_t x, std::int32_t y) {
+  if (InWindow()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), false);
+}
+
+void TBrickfall::HidePiece(std::int32_t x, std::int32_t y) {
+  if (InWindow()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), true);
+}
+
+// The square inside the lines around cell (column, row). A piece may stand
+// anywhere, far above the board included, so the square is computed wide
+// and cut to the control before it becomes pixel coordinates; a square
+// wholly outside is not drawn at all.
+void TBrickfall::FillCell(ui::Canvas& canvas, std::int64_t column, std::int64_t row,
+                          TColor color) {
+  const std::int64_t size = blockSize_;
+  const std::int64_t left = std::max<std::int64_t>((column - 1) * size + 1, 0);
+  const std::int64_t top = std::max<std::int64_t>((row - 1) * size + 1, 0);
+  const std::int64_t right = std::min<std::int64_t>(column * size, Width());
+  const std::int64_t bottom = std::min<std::int64_t>(row * size, Height());
+  if (left >= right || top >= bottom) return;
+  canvas.FillRect(static_cast<int>(left), static_cast<int>(top), static_cast<int>(right),
+                  static_cast<int>(bottom), color);
+}
+
+// A value that names no built piece shows as an empty cell rather than
+// reading past the piece list.
+TColor TBrickfall::CellColor(std::int32_t value) const {
+  if (value < 1 || value > PieceCount()) return color_;
+  return (*pieceList_)[static_cast<std::size_t>(value - 1)]->Color;
+}
+
+// The pen's colour is never set, so the lines keep the surface's black
+// whatever the background. Each ends a pixel beyond the control, so that
+// with its end point left out it still covers the whole edge; the canvas
+// cuts the rest.
+void TBrickfall::DrawLines(ui::Canvas& canvas) {
+  canvas.SetPenWidth(1);
+  const int width = Width();
+  const int height = Height();
+  for (int k = 0; k <= columns_; ++k) canvas.Line(k * blockSize_, 0, k * blockSize_, height + 1);
+  for (int k = 0; k <= rows_; ++k) canvas.Line(0, k * blockSize_, width + 1, k * blockSize_);
+}
+
+// Dots on the inner crossings only; the border stays a plain line.
+void TBrickfall::DrawGridDots(ui::Canvas& canvas) {
+  for (int column = 1; column < columns_; ++column) {
+    for (int row = 1; row < rows_; ++row) {
+      canvas.SetPixel(column * blockSize_, row * blockSize_, gridColor_);
+    }
+  }
+}
