@@ -20,6 +20,29 @@ TColor FromPixel(std::uint32_t pixel) {
                   static_cast<std::uint8_t>(pixel));
 }
 
+// The pixels a walk from `from` towards `to` visits on one axis, the end
+// excluded, as a half-open span; an axis that does not move is one pixel.
+struct Span {
+  int Begin;
+  int End;
+};
+
+Span Walked(int from, int to) {
+  if (from < to) return {from, to};
+  if (from > to) return {to + 1, from + 1};
+  return {from, from + 1};
+}
+
+// What a square pen of `penWidth` covers along a horizontal or vertical line.
+Rect SweptByPen(int x0, int y0, int x1, int y1, int penWidth) {
+  const int width = std::max(penWidth, 1);
+  const int before = (width - 1) / 2;
+  const Span across = Walked(x0, x1);
+  const Span down = Walked(y0, y1);
+  return {across.Begin - before, down.Begin - before, across.End - before + width - 1,
+          down.End - before + width - 1};
+}
+
 }  // namespace
 
 Surface::Surface(int width, int height, TColor background)
@@ -57,6 +80,13 @@ void Surface::FillRect(const Rect& rect, TColor color, const Rect& clip) {
 }
 
 void Surface::Line(int x0, int y0, int x1, int y1, TColor color, int penWidth, const Rect& clip) {
+  // A board's grid is all straight lines: those are filled as one rectangle
+  // instead of being walked point by point.
+  if (x0 == x1 && y0 == y1) return;
+  if (x0 == x1 || y0 == y1) {
+    FillRect(SweptByPen(x0, y0, x1, y1, penWidth), color, clip);
+    return;
+  }
   // Bresenham's walk, stopping before the end point.
   const std::uint32_t pixel = ToPixel(color);
   const int width = std::max(penWidth, 1);

@@ -87,6 +87,25 @@ TEST(SurfaceTest, EveryOperationIsClipped) {
             ".....\n");
 }
 
+// Straight lines are filled as one rectangle; they must cover exactly what
+// walking them point by point with the pen's square covers.
+TEST(SurfaceTest, StraightLinesEndBeforeTheirEndPointInEveryDirection) {
+  Surface surface(8, 8, clWhite);
+  surface.Line(6, 0, 2, 0, clBlack, 1, kEverywhere);
+  surface.Line(0, 7, 0, 3, clBlack, 1, kEverywhere);
+  surface.Line(2, 2, 2, 5, clRed, 2, kEverywhere);
+  surface.Line(7, 6, 4, 6, clRed, 3, {0, 0, 7, 8});
+  EXPECT_EQ(Picture(surface),
+            "...####.\n"
+            "........\n"
+            "..rr....\n"
+            "..rr....\n"
+            "#.rr....\n"
+            "#.rrrrr.\n"
+            "#...rrr.\n"
+            "#...rrr.\n");
+}
+
 TEST(SurfaceTest, DrawingOutsideTheSurfaceIsHarmless) {
   Surface surface(2, 2, clWhite);
   surface.FillRect({-5, -5, 50, 50}, clRed, kEverywhere);
