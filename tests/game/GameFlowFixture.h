@@ -73,9 +73,6 @@ inline constexpr std::array<EntryPlace, kDefaultPieceCount> kEntryPlaces{{
 class GameFlowTest : public testing::Test {
  protected:
   GameFlowTest() {
-    stackbox.SetBlockSize(18);
-    stackbox.SetRows(20);
-    stackbox.SetColumns(10);
     stackbox.OnLineFull = [this](TObject& sender, std::int32_t lines) { flow.stackboxLineFull(sender, lines); };
     stackbox.OnGameEnd = [this](TObject& sender) { flow.stackboxGameEnd(sender); };
     window.Button1.OnClick = [this](TObject& sender) { flow.Button1Click(sender); };
@@ -172,8 +169,8 @@ class GameFlowTest : public testing::Test {
   std::uint32_t clockTime = 1000;
   ScopedClockSource clock{[this] { return TimeAt(clockTime); }};
   ui::testing::RecordingMessageBoxService boxes;
-  TBrickfall stackbox;
   GameWindow window;
+  TBrickfall& stackbox = window.stackbox;
   ui::testing::ManualTimers timers;
   GameFlow flow{GameControls{window, stackbox, window.GroupBox2, window.Label2, window.RadioGroup1,
                              window.RadioButton1, window.RadioButton2, window.RadioButton3, window.Button1,

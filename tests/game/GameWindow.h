@@ -3,6 +3,7 @@
 
 #include <vector>
 
+#include "board/Brickfall.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
@@ -12,8 +13,9 @@
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
 
-// The controls of the main window that the game flow drives, placed and
-// started as the real window starts them, without a screen.
+// The controls of the main window that the game flow drives, the board
+// among them, placed and started as the real window starts them, without a
+// screen: the board paints on the window's surface all the same.
 class GameWindow final : public ui::Form {
  public:
   GameWindow() {
@@ -21,6 +23,7 @@ class GameWindow final : public ui::Form {
     SetBounds(109, 96, 575, 377);
     SetKeyPreview(true);
     Place(Image2, this, 200, 112, 369, 233);
+    Place(stackbox, this, 8, 8, 181, 361);
     Place(GroupBox2, this, 200, 112, 369, 105);
     Place(Label2, &GroupBox2, 16, 24, 345, 73);
     Place(ProgressBar1, this, 200, 352, 369, 17);
@@ -29,6 +32,10 @@ class GameWindow final : public ui::Form {
     Place(RadioButton2, this, 216, 280, 305, 17);
     Place(RadioButton3, this, 216, 312, 305, 17);
     Place(Button1, this, 544, 232, 25, 113);
+
+    stackbox.SetBlockSize(18);
+    stackbox.SetRows(20);
+    stackbox.SetColumns(10);
 
     GroupBox2.SetCaption("Question");
     Label2.SetCaption("You must start a new game !");
@@ -50,6 +57,7 @@ class GameWindow final : public ui::Form {
   }
 
   ui::Image& Image2 = Create<ui::Image>();
+  TBrickfall& stackbox = Create<TBrickfall>();
   ui::GroupBox& GroupBox2 = Create<ui::GroupBox>();
   ui::Label& Label2 = Create<ui::Label>();
   ui::ProgressBar& ProgressBar1 = Create<ui::ProgressBar>();
