@@ -2,11 +2,15 @@
 #include "app/Unit1.h"
 
 #include <initializer_list>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "app/Homepage.h"
 #include "app/Pictures.h"
 #include "base/Color.h"
+#include "game/GameControls.h"
+#include "game/QuestionBank.h"
 #include "ui/Font.h"
 #include "ui/Keys.h"
 
@@ -31,14 +35,21 @@ struct Placement {
 
 // The layout is drawn for a window font 11 pixels high at 96 pixels per
 // inch; the platform substitutes a similar face where one is missing.
-const ui::Font kWindowFont{};
-const ui::Font kFrameCaptionFont{.Bold = true, .Color = clOlive};
-const ui::Font kQuestionFont{};
-const ui::Font kAnswerCommandFont{.Bold = true};
+const ui::Font kWindowFont{.Name = "MS Sans Serif", .Height = 11, .Color = clWindowText};
+const ui::Font kFrameCaptionFont{.Name = "MS Sans Serif", .Height = 11, .Bold = true, .Color = clOlive};
+const ui::Font kQuestionFont = kWindowFont;
+const ui::Font kAnswerCommandFont{.Name = "MS Sans Serif", .Height = 11, .Bold = true, .Color = clWindowText};
 const ui::Font kTitleFont{.Name = "Arial", .Height = 24, .Bold = true, .Color = clOlive};
-const ui::Font kLinkFont{.Underline = true, .Color = clBlue};
+const ui::Font kLinkFont{.Name = "MS Sans Serif", .Height = 11, .Underline = true, .Color = clBlue};
 
 constexpr ui::ShortCut kNewGameShortCut{ui::kKeyF2, {}};
+
+// The board's stored catalogue: the same seven pieces it is built with.
+const std::vector<std::string> kBoardPieces = {
+    "Stick;clWhite;4;0100010001000100", "Block;clRed;2;1111",        "Z;clLime;3;110011000",
+    "S;clAqua;3;011110000",             "T;clPurple;3;010111000",    "L;clBlue;3;010010011",
+    "Inverse L;clYellow;3;010010110",
+};
 
 }  // namespace
 
@@ -50,6 +61,7 @@ TForm1::Form1Reference::~Form1Reference() {
 
 TForm1::TForm1()
     : image2_(Create<ui::Image>()),
+      stackbox_(Create<TBrickfall>()),
       groupBox2_(Create<ui::GroupBox>()),
       label2_(Create<ui::Label>()),
       progressBar1_(Create<ui::ProgressBar>()),
@@ -71,14 +83,33 @@ TForm1::TForm1()
       n2_(game1_.AddSeparator()),
       exit1_(game1_.Add("E&xit")),
       help1_(mainMenu1_.Items().Add("&Help")),
-      rules1_(help1_.Add("How to &play ?")) {
+      rules1_(help1_.Add("How to &play ?")),
+      webLink1_(Create<TWebLink>()) {
   LayOutWindow();
   PlaceControls();
+  SetUpBoard();
   SetFonts();
   SetControlDetails();
   SetPictures();
   SetTimers();
   BuildMenu();
+  SetUpWebLink();
+  gameFlow_ = std::make_unique<GameFlow>(
+      GameControls{.Form1 = *this,
+                   .stackbox = stackbox_,
+                   .GroupBox2 = groupBox2_,
+                   .Label2 = label2_,
+                   .RadioGroup1 = radioGroup1_,
+                   .RadioButton1 = radioButton1_,
+                   .RadioButton2 = radioButton2_,
+                   .RadioButton3 = radioButton3_,
+                   .Button1 = button1_,
+                   .Image2 = image2_,
+                   .ProgressBar1 = progressBar1_,
+                   .Timer1 = timer1_,
+                   .Timer2 = timer2_},
+      QuestionBank(DefaultQuestionFile()));
+  WireEvents();
 }
 
 TForm1::~TForm1() {
@@ -101,6 +132,7 @@ void TForm1::PlaceControls() {
   const std::initializer_list<Placement> layout = {
       // control       name            parent       left  top  width height  caption
       {image2_,        "Image2",       *this,       200, 112, 369, 233, "", true, true, kNoTabOrder},
+      {stackbox_,      "stackbox",     *this,         8,   8, 181, 361, "", true, true, kNoTabOrder},
       {groupBox2_,     "GroupBox2",    *this,       200, 112, 369, 105, "Question", false, true, 5},
       {label2_,        "Label2",       groupBox2_,   16,  24, 345,  73, "You must start a new game !", true, true,
        kNoTabOrder},
@@ -184,3 +216,37 @@ void TForm1::BuildMenu() {
   rules1_.SetName("Rules1");
   SetMenu(&mainMenu1_);
 }
+
+// The board lies in the window before its stored values are set, in the
+// order the board declares them: each setter resizes or repaints it.
+void TForm1::SetUpBoard() {
+  stackbox_.SetColor(clBlack);
+  stackbox_.SetGridColor(clWhite);
+  stackbox_.SetBlockSize(18);
+  stackbox_.SetRows(20);
+  stackbox_.SetColumns(10);
+  stackbox_.SetDrawGrid(false);
+  stackbox_.SetPieces(kBoardPieces);
+}
+
+void TForm1::SetUpWebLink() {
+  webLink1_.SetName("WebLink1");
+  webLink1_.SetURL(kHomepageUrl);
+}
+
+void TForm1::WireEvents() {
+  GameFlow& game = *gameFlow_;
+  OnKeyDown = [&game](TObject& sender, int& key, ui::ShiftState shift) { game.FormKeyUp(sender, key, shift); };
+  OnKeyPress = [&game](TObject& sender, char& key) { game.FormKeyPress(sender, key); };
+  stackbox_.OnLineFull = [&game](TObject& sender, std::int32_t lines) { game.stackboxLineFull(sender, lines); };
+  stackbox_.OnGameEnd = [&game](TObject& sender) { game.stackboxGameEnd(sender); };
+  button1_.OnClick = [&game](TObject& sender) { game.Button1Click(sender); };
+  label4_.OnClick = [this](TObject& sender) { Label4Click(sender); };
+  timer1_.OnTimer = [&game](TObject& sender) { game.Timer1Timer(sender); };
+  timer2_.OnTimer = [&game](TObject& sender) { game.Timer2Timer(sender); };
+  newGame1_.OnClick = [&game](TObject& sender) { game.NewGame1Click(sender); };
+  exit1_.OnClick = [&game](TObject& sender) { game.Exit1Click(sender); };
+  rules1_.OnClick = [&game](TObject& sender) { game.Rules1Click(sender); };
+}
+
+void TForm1::Label4Click(TObject& /*Sender*/) { webLink1_.Execute(); }

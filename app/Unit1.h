@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <memory>
+
+#include "app/WebLink.h"
+#include "board/Brickfall.h"
+#include "game/GameFlow.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
@@ -29,6 +34,7 @@ class TForm1 final : public ui::Form {
 
   // The controls and components, in the order they are created.
   [[nodiscard]] ui::Image& Image2() const { return image2_; }
+  [[nodiscard]] TBrickfall& stackbox() const { return stackbox_; }
   [[nodiscard]] ui::GroupBox& GroupBox2() const { return groupBox2_; }
   [[nodiscard]] ui::Label& Label2() const { return label2_; }
   [[nodiscard]] ui::ProgressBar& ProgressBar1() const { return progressBar1_; }
@@ -45,6 +51,7 @@ class TForm1 final : public ui::Form {
   [[nodiscard]] ui::Timer& Timer1() const { return timer1_; }
   [[nodiscard]] ui::Timer& Timer2() const { return timer2_; }
   [[nodiscard]] ui::MainMenu& MainMenu1() const { return mainMenu1_; }
+  [[nodiscard]] TWebLink& WebLink1() const { return webLink1_; }
 
   // Menu items, found by name in the menu's tree.
   [[nodiscard]] ui::MenuItem& Game1() const { return game1_; }
@@ -53,6 +60,12 @@ class TForm1 final : public ui::Form {
   [[nodiscard]] ui::MenuItem& Exit1() const { return exit1_; }
   [[nodiscard]] ui::MenuItem& Help1() const { return help1_; }
   [[nodiscard]] ui::MenuItem& Rules1() const { return rules1_; }
+
+  // The game that the window's events drive.
+  [[nodiscard]] const GameFlow& Game() const { return *gameFlow_; }
+
+  // A click on the web address opens it.
+  void Label4Click(TObject& Sender);
 
  private:
   // Points Form1 at the window for as long as the window lives, and clears
@@ -75,11 +88,15 @@ class TForm1 final : public ui::Form {
   void SetPictures();
   void SetTimers();
   void BuildMenu();
+  void SetUpBoard();
+  void SetUpWebLink();
+  void WireEvents();
 
   Form1Reference form1Reference_{this};
 
   // Declared in creation order: members are made in this order.
   ui::Image& image2_;
+  TBrickfall& stackbox_;
   ui::GroupBox& groupBox2_;
   ui::Label& label2_;
   ui::ProgressBar& progressBar1_;
@@ -102,4 +119,6 @@ class TForm1 final : public ui::Form {
   ui::MenuItem& exit1_;
   ui::MenuItem& help1_;
   ui::MenuItem& rules1_;
+  TWebLink& webLink1_;
+  std::unique_ptr<GameFlow> gameFlow_;
 };

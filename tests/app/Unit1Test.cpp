@@ -34,6 +34,7 @@ void PrintTo(const ExpectedControl& control, std::ostream* out) { *out << contro
 
 const ExpectedControl kExpectedControls[] = {
     {"Image2", "Form1", 200, 112, 369, 233, "", true, true, std::nullopt},
+    {"stackbox", "Form1", 8, 8, 181, 361, "", true, true, std::nullopt},
     {"GroupBox2", "Form1", 200, 112, 369, 105, "Question", false, true, 5},
     {"Label2", "GroupBox2", 16, 24, 345, 73, "You must start a new game !", true, true, std::nullopt},
     {"ProgressBar1", "Form1", 200, 352, 369, 17, "", true, true, 4},
@@ -106,9 +107,9 @@ TEST_F(MainWindowTest, WindowIsFixedSizeAtItsPlaceWithTheTitleAndKeyPreview) {
 TEST_F(MainWindowTest, ControlsAreCreatedInTheLayoutsOrderFollowedByTheComponents) {
   std::vector<std::string> names;
   for (const auto& component : form.Components()) names.push_back(component->Name());
-  EXPECT_THAT(names, ElementsAre("Image2", "GroupBox2", "Label2", "ProgressBar1", "RadioGroup1", "RadioButton1",
-                                 "RadioButton2", "RadioButton3", "Button1", "Panel1", "Image1", "Label1", "Label3",
-                                 "Label4", "Timer1", "Timer2", "MainMenu1"));
+  EXPECT_THAT(names, ElementsAre("Image2", "stackbox", "GroupBox2", "Label2", "ProgressBar1", "RadioGroup1",
+                                 "RadioButton1", "RadioButton2", "RadioButton3", "Button1", "Panel1", "Image1",
+                                 "Label1", "Label3", "Label4", "Timer1", "Timer2", "MainMenu1", "WebLink1"));
 }
 
 // Windowed controls lie above windowless ones, and later ones above
@@ -117,7 +118,7 @@ TEST_F(MainWindowTest, ControlsAreCreatedInTheLayoutsOrderFollowedByTheComponent
 TEST_F(MainWindowTest, WindowsChildrenArePlacedInTheLayoutsOrder) {
   std::vector<std::string> names;
   for (const ui::Control* control : form.Controls()) names.push_back(control->Name());
-  EXPECT_THAT(names, ElementsAre("Image2", "GroupBox2", "ProgressBar1", "RadioGroup1", "RadioButton1",
+  EXPECT_THAT(names, ElementsAre("Image2", "stackbox", "GroupBox2", "ProgressBar1", "RadioGroup1", "RadioButton1",
                                  "RadioButton2", "RadioButton3", "Button1", "Panel1"));
   std::vector<std::string> inPanel;
   for (const ui::Control* control : form.Panel1().Controls()) inPanel.push_back(control->Name());
@@ -277,6 +278,38 @@ TEST_F(MainWindowTest, MenuBarHoldsGameAndHelpWithTheirCommands) {
   ExpectMenuTree(form.MainMenu1().Items(), bar);
   EXPECT_TRUE(form.N2().IsSeparator());
   EXPECT_EQ(ui::ShortCutToText(form.NewGame1().ShortCut()), "F2");
+}
+
+TEST_F(MainWindowTest, BoardIsTenByTwentyCellsOfEighteenPixelsWithTheDefaultPieces) {
+  const TBrickfall& board = form.stackbox();
+  EXPECT_EQ(board.Color(), clBlack);
+  EXPECT_EQ(board.GridColor(), clWhite);
+  EXPECT_EQ(board.BlockSize(), 18);
+  EXPECT_EQ(board.Rows(), 20);
+  EXPECT_EQ(board.Columns(), 10);
+  EXPECT_FALSE(board.DrawGrid());
+  EXPECT_THAT(board.Pieces(),
+              ElementsAre("Stick;clWhite;4;0100010001000100", "Block;clRed;2;1111", "Z;clLime;3;110011000",
+                          "S;clAqua;3;011110000", "T;clPurple;3;010111000", "L;clBlue;3;010010011",
+                          "Inverse L;clYellow;3;010010110"));
+  EXPECT_FALSE(board.Playing());
+  EXPECT_EQ(board.Width(), 10 * 18 + 1);
+  EXPECT_EQ(board.Height(), 20 * 18 + 1);
+}
+
+TEST_F(MainWindowTest, BoardIsEmptyAndBlackWhenFirstPainted) {
+  form.Show();
+  form.stackbox().Repaint();
+  for (int y = 0; y < 361; y += 9) {
+    for (int x = 0; x < 181; x += 9) ASSERT_EQ(form.stackbox().Canvas().Pixel(x, y), clBlack) << x << "," << y;
+  }
+}
+
+TEST_F(MainWindowTest, WebLinkOpensTheAddressTheLabelShows) {
+  EXPECT_EQ(form.WebLink1().Name(), "WebLink1");
+  EXPECT_EQ(form.WebLink1().URL(), form.Label4().Caption());
+  EXPECT_EQ(form.WebLink1().URL(), kHomepageUrl);
+  EXPECT_FALSE(form.WebLink1().OnExecute) << "nothing runs before the shell is asked";
 }
 
 TEST(WebAddressTest, IsOneWellFormedHttpsAddress) {
