@@ -115,6 +115,14 @@ TEST_F(MainWindowOnScreenTest, WindowShowsItsCaptionAndTheTaskbarTheApplicationT
   EXPECT_EQ(window->minimumSize(), window->maximumSize()) << "a fixed size";
 }
 
+TEST_F(MainWindowOnScreenTest, TaskbarKeepsTheApplicationTitleWhileTheScoreRetitlesTheWindow) {
+  QWidget* window = ui::qt::Platform::WidgetOf(*form);
+  Do([&] { form->stackbox().OnLineFull(form->stackbox(), 1); });
+  EXPECT_NE(form->Caption(), "Tolvanix PlimBora");
+  EXPECT_EQ(window->windowTitle().toStdString(), form->Caption());
+  EXPECT_EQ(window->windowIconText(), QStringLiteral("Tolvanix Plimbora"));
+}
+
 // What the menu bar shows: captions with their access letters, the
 // shortcut beside New Game, and the separator before Exit.
 TEST_F(MainWindowOnScreenTest, MenuBarShowsGameAndHelpWithTheirCommands) {
