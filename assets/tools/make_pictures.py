@@ -819,7 +819,7 @@ def draw_pebble(layers, p, texture, covered):
                 d = abs(u * bc + v * bs - off)
                 tex += 0.7 * smoothstep(wid, wid * 0.2, d)
             ndh = max(nx * hx + ny * hy + nz * hz, 0.0)
-            spec = shine * (1.8 * ndh ** 90 + 0.22 * ndh ** 14)
+            specular = shine * (1.8 * ndh ** 90 + 0.22 * ndh ** 14)
             ndk = max(nx * kx + ny * ky + nz * kz, 0.0)
             glint = shine * shine * 1.2 * ndk ** 160
             ao = 0.25 + 0.75 * smoothstep(1.0, 0.55, rho)
@@ -827,7 +827,7 @@ def draw_pebble(layers, p, texture, covered):
             ag[i] += (p.rgb[1] * tex - ag[i]) * cover
             ab[i] += (p.rgb[2] * tex - ab[i]) * cover
             diffuse[i] += (nx * lx + ny * ly + nz * lz - diffuse[i]) * cover
-            gloss[i] += (spec - gloss[i]) * cover
+            gloss[i] += (specular - gloss[i]) * cover
             sheen[i] += (glint - sheen[i]) * cover
             occl[i] += (ao - occl[i]) * cover
 
@@ -1090,13 +1090,13 @@ def paint_leaf(layers, leaf, rng):
             nn = 1.0 / math.sqrt(gx * gx + gy * gy + 1.0)
             nx, ny, nz = -gx * nn, -gy * nn, nn
             ndh = max(nx * hx + ny * hy + nz * hz, 0.0)
-            spec = 0.25 * ndh ** 60
+            specular = 0.25 * ndh ** 60
             ndk = max(nx * SKY_HALFWAY[0] + ny * SKY_HALFWAY[1] + nz * SKY_HALFWAY[2], 0.0)
             lin = srgb_to_linear(colour)
             for k in range(3):
                 layers.albedo[k][i] += (lin[k] - layers.albedo[k][i]) * cover
             layers.diffuse[i] += (nx * lx + ny * ly + nz * lz - layers.diffuse[i]) * cover
-            layers.gloss[i] += (spec - layers.gloss[i]) * cover
+            layers.gloss[i] += (specular - layers.gloss[i]) * cover
             layers.sheen[i] += (0.05 * ndk ** 30 - layers.sheen[i]) * cover
             # Above 1: a thin leaf also glows with light scattered inside it.
             layers.occlusion[i] += (LEAF_GLOW - layers.occlusion[i]) * cover
