@@ -85,6 +85,11 @@ TEST_F(EventWiringTest, F2StartsAGameAndAsksTheFirstQuestion) {
 
 enum class FocusAt { Nothing, AnswerCommand, SelectedAnswer, Gauge };
 
+void PrintTo(FocusAt focus, std::ostream* out) {
+  constexpr const char* kNames[] = {"nothing", "answer command", "selected answer", "gauge"};
+  *out << kNames[static_cast<int>(focus)];
+}
+
 class F2WithTheFocusTest : public EventWiringTest, public ::testing::WithParamInterface<FocusAt> {};
 
 // A control with the focus must not swallow the shortcut: the menu sees

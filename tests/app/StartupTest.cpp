@@ -39,6 +39,8 @@ struct PeriodCase {
   const char* Shown;
 };
 
+void PrintTo(const PeriodCase& period, std::ostream* out) { *out << testing::PrintToString(period.Message); }
+
 class StartupErrorPeriodTest : public ::testing::TestWithParam<PeriodCase> {};
 
 // Unlike the report of a failed handler, only a final "." is left alone.

@@ -106,6 +106,10 @@ struct DefinitionCase {
   std::uint8_t Size;
 };
 
+void PrintTo(const DefinitionCase& shape, std::ostream* out) {
+  *out << shape.Bitmask << " size " << int{shape.Size};
+}
+
 class RotateRoundTripTest : public testing::TestWithParam<DefinitionCase> {};
 
 TEST_P(RotateRoundTripTest, FourTurnsOrOneEachWayRestoreTheShape) {

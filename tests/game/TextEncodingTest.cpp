@@ -42,6 +42,18 @@ struct TailCase {
   std::string expected;
 };
 
+// Bytes outside printable ASCII are written as \xHH, so every case gets a
+// one-line name.
+void PrintTo(const TailCase& tail, std::ostream* out) {
+  constexpr char kHex[] = "0123456789ABCDEF";
+  *out << '"';
+  for (unsigned char byte : tail.text) {
+    if (byte >= 0x20 && byte < 0x7F) *out << static_cast<char>(byte);
+    else *out << "\\x" << kHex[byte >> 4] << kHex[byte & 0xF];
+  }
+  *out << '"';
+}
+
 class IncompleteTailTest : public testing::TestWithParam<TailCase> {};
 
 TEST_P(IncompleteTailTest, DropsOnlyACharacterCutShort) {

@@ -11,6 +11,8 @@ struct PositionCase {
   int Stored;
 };
 
+void PrintTo(const PositionCase& position, std::ostream* out) { *out << "set " << position.Set; }
+
 class ProgressBarClampTest : public ::testing::TestWithParam<PositionCase> {};
 
 TEST_P(ProgressBarClampTest, StoresAPositionOutsideTheRangeAsTheNearerLimit) {
