@@ -20,25 +20,31 @@ struct Search {
 };
 
 // Runs the scanner over the file and checks the file's encoding on the way.
-// The search reads on after the value only while the encoding still matters,
-// that is, while the value has bytes outside ASCII and the file still looks
-// like UTF-8.
-Search Scan(RegularFile& file, ProfileScanner& scanner, bool giveUpOnInvalidUtf8) {
+// When `onlyIfUtf8`, the scanner compared names that read otherwise in the
+// code page, so its answer holds only if all of the file is UTF-8: the
+// search gives up at the first byte that is not, and otherwise reads to the
+// end. Else it stops once the answer is found and the encoding no longer
+// matters to it: the file has shown it is not UTF-8, or there is no value,
+// or the value is ASCII and reads alike either way.
+Search Scan(RegularFile& file, ProfileScanner& scanner, bool onlyIfUtf8) {
   std::array<char, ProfileReader::kReadBufferBytes> buffer{};
   Utf8Validator validator;
   while (true) {
     const std::optional<std::size_t> count = file.Read(buffer);
     if (!count) return {.readable = false, .utf8 = false, .value = std::nullopt};
-    if (*count == 0) break;
+    if (*count == 0) {
+      validator.Finish();
+      scanner.Finish();
+      break;
+    }
     const std::string_view bytes(buffer.data(), *count);
     validator.Feed(bytes);
     scanner.Feed(bytes);
-    if (!validator.Valid() && giveUpOnInvalidUtf8) return {.readable = true, .utf8 = false, .value = std::nullopt};
-    const bool encodingDecided = !validator.Valid() || !scanner.Value() || IsAscii(*scanner.Value());
+    if (!validator.Valid() && onlyIfUtf8) return {.readable = true, .utf8 = false, .value = std::nullopt};
+    const bool encodingDecided =
+        !validator.Valid() || (!onlyIfUtf8 && (!scanner.Value() || IsAscii(*scanner.Value())));
     if (scanner.Done() && encodingDecided) break;
   }
-  validator.Finish();
-  scanner.Finish();
   return {.readable = true, .utf8 = validator.Valid(), .value = scanner.Value()};
 }
 

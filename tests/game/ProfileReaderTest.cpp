@@ -111,6 +111,10 @@ INSTANTIATE_TEST_SUITE_P(NulBytes, ProfileReaderCaseTest, testing::Values(
     ReadCase{"NulOnlyLinesAreStray", "[s]\n\0\0\0\nk=1\n"s, "s", "k", "1"}),
     CaseName);
 
+// A comment line longer than one read of the file, so that what follows it
+// reaches the reader in a later piece.
+const std::string kLongComment = ";" + std::string(ProfileReader::kReadBufferBytes, '-') + "\n";
+
 INSTANTIATE_TEST_SUITE_P(Encoding, ProfileReaderCaseTest, testing::Values(
     ReadCase{"Utf8IsReadAsUtf8", "[s]\nk=caf\xC3\xA9\n", "s", "k", "caf\xC3\xA9"},
     ReadCase{"CodePageIsConverted", "[s]\nk=caf\xE9 \x80 \x93\n", "s", "k",
@@ -125,7 +129,17 @@ INSTANTIATE_TEST_SUITE_P(Encoding, ProfileReaderCaseTest, testing::Values(
     ReadCase{"CodePageSectionName", "[Caf\xE9]\nk=1\n", "Caf\xC3\xA9", "k", "1"},
     ReadCase{"CodePageKeyName", "[s]\n\xE9t\xE9=1\n", "s", "\xC3\xA9t\xC3\xA9", "1"},
     ReadCase{"CodePageNameIsNotMistakenForUtf8", "[Caf\xC3\xA9]\nk=1\n[x]\nk=\xFF", "Caf\xC3\xA9", "k",
-             kFallback}),
+             kFallback},
+    // A name compared as UTF-8 holds only if the rest of the file, however
+    // far it goes on, turns out to be UTF-8 too.
+    ReadCase{"CodePageFileFarBeyondTheValueRenamesItsSection",
+             "[Caf\xC3\xA9]\nk=as UTF-8\n" + kLongComment + "[Caf\xE9]\nk=as code page\n", "Caf\xC3\xA9", "k",
+             "as code page"},
+    ReadCase{"CodePageFileFarBeyondTheSectionRenamesIt",
+             "[Caf\xC3\xA9]\nx=1\n[y]\n" + kLongComment + "[Caf\xE9]\nk=as code page\n", "Caf\xC3\xA9", "k",
+             "as code page"},
+    ReadCase{"LongUtf8FileKeepsItsUtf8Names", "[Caf\xC3\xA9]\nk=as UTF-8\n" + kLongComment + "[x]\nk=\xC3\xA9\n",
+             "Caf\xC3\xA9", "k", "as UTF-8"}),
     CaseName);
 
 std::string Repeated(char c, std::size_t count) { return std::string(count, c); }
