@@ -2,7 +2,6 @@
 #include "base/Color.h"
 
 #include <array>
-#include <utility>
 
 #include "base/IntegerText.h"
 

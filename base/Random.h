@@ -15,5 +15,7 @@ void SeedFromClock();
 // as signed, may then be negative.
 std::int32_t RandomBelow(std::int32_t n);
 
+// The current seed, and a replacement for it, so that tests can replay a
+// sequence.
 [[nodiscard]] std::uint32_t RandSeed();
 void SetRandSeed(std::uint32_t seed);

@@ -10,7 +10,9 @@
 namespace {
 
 constexpr std::uint8_t kInitialBlockSize = 16;
-constexpr int kEntryRow = 2;
+// A new piece enters with the lowest row of its measured extent on the
+// board's top row and the rest above it.
+constexpr int kEntryBottomRow = 1;
 
 // Extent of a fresh shape's filled cells, as the entry position measures
 // it. The second branch of each test keeps the last value met rather than
@@ -214,7 +216,7 @@ std::int32_t TBrickfall::NextPiece() {
 void TBrickfall::PlaceAtEntry() {
   const EntryExtent extent = MeasureForEntry(*curPiece_);
   curX_ = columns_ / 2 - extent.Width / 2;
-  curY_ = kEntryRow - extent.Height;
+  curY_ = kEntryBottomRow + 1 - extent.Height;
 }
 
 // --- Fixing and rows ---

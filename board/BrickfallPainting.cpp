@@ -66,9 +66,9 @@ TColor TBrickfall::CellColor(std::int32_t value) const {
 }
 
 // The pen's colour is never set, so the lines keep the surface's black
-// whatever the background. Each ends a pixel beyond the control, so that
-// with its end point left out it still covers the whole edge; the canvas
-// cuts the rest.
+// whatever the background. Each runs past the control's far edge, so it
+// spans the whole board whatever the control's size; the canvas cuts the
+// rest.
 void TBrickfall::DrawLines(ui::Canvas& canvas) {
   canvas.SetPenWidth(1);
   const int width = Width();

@@ -5,14 +5,16 @@
 
 namespace {
 
-// A size beyond the box would address cells that do not exist.
+// Sizes above 5 are never passed; one would be taken as the whole box, so
+// that a quarter turn still happens about the box's centre.
 int UsableSize(std::uint8_t size) { return std::min<int>(size, kShapeBoxSize); }
 
 }  // namespace
 
 std::string GetField(std::string_view text, std::string_view delimiter, std::uint16_t n) {
-  // Walks the fields one delimiter at a time, so that field n is the text
-  // between the (n-1)-th and the n-th delimiter and a missing one is empty.
+  // Field n is the text between the (n-1)-th and the n-th delimiter, and a
+  // missing one is empty. A delimiter of several characters is taken away
+  // whole, so that no part of it leaks into the next field.
   std::string rest{text};
   rest += delimiter;
   std::string field;
