@@ -2,8 +2,9 @@
 // Feeds arbitrary bytes to the question bank as the file vragen.ini and
 // checks what must hold for any file: no crash, no hang, no unbounded
 // memory (the sanitizers and libFuzzer's limits watch those), text that is
-// always well-formed UTF-8 and never longer than a cut value can be, and a
-// scan whose answer does not depend on how the file is cut into pieces.
+// always well-formed UTF-8 and never longer than a cut value can be, a scan
+// whose answer does not depend on how the file is cut into pieces, and a
+// reader that answers as a reading of the whole file at once would.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -18,6 +19,7 @@
 #include "game/ProfileReader.h"
 #include "game/ProfileScanner.h"
 #include "game/QuestionBank.h"
+#include "game/TextEncoding.h"
 #include "game/Utf8Validator.h"
 
 namespace {
@@ -107,6 +109,24 @@ void CheckScanIgnoresPieces(std::string_view input, const std::string& section, 
           "bounded memory in the scanner");
 }
 
+// The reader reads the file in pieces and stops as early as it can; its
+// answer must still be that of the whole file: names and value as UTF-8 if
+// all of the file is UTF-8, as Windows-1252 otherwise.
+void CheckReaderAnswersForTheWholeFile(const ProfileReader& reader, std::string_view input,
+                                       const std::string& section, const std::string& key) {
+  const bool utf8 = IsUtf8(input);
+  ProfileScanner scanner(section, key,
+                         utf8 ? ProfileScanner::NameEncoding::Utf8 : ProfileScanner::NameEncoding::Windows1252);
+  scanner.Feed(input);
+  scanner.Finish();
+  constexpr const char* kMissing = "<missing>";
+  std::string expected = kMissing;
+  if (scanner.Value()) {
+    expected = utf8 ? std::string(WithoutIncompleteUtf8Tail(*scanner.Value())) : Windows1252ToUtf8(*scanner.Value());
+  }
+  Require(reader.ReadString(section, key, kMissing) == expected, "the answer of the whole file");
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
@@ -119,6 +139,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 
   const ProfileReader reader(file.Path());
   RequireSoundText(reader.ReadString(section, key, ""));
+  CheckReaderAnswersForTheWholeFile(reader, input, section, key);
   RequireSoundText(reader.ReadString("Overzicht", "Aantal", ""));
   Require(reader.ReadString("no\nsection", "k", "fallback") == "fallback",
           "the fallback for a section no file can hold");
