@@ -240,4 +240,18 @@ TEST_F(GameFlowTest, AnsweringAgainWhileTheBoxIsOpenPunishesTwice) {
   EXPECT_TRUE(BothTimersStopped());
 }
 
+// Closing only ends the application once the handlers on the stack have
+// returned, so the answer under the box finishes on a whole window.
+TEST_F(GameFlowTest, ExitWhileTheBoxIsOpenLetsTheAnswerFinish) {
+  NewGame();
+  boxes.WhileOpen = [&](const auto&) { flow.Exit1Click(window); };
+
+  Answer();
+
+  EXPECT_TRUE(window.Closed());
+  EXPECT_EQ(FilledCells(PictureOf(stackbox)), 4) << "the penalty still landed";
+  EXPECT_TRUE(BothTimersStopped());
+  EXPECT_TRUE(NoAnswerSelected());
+}
+
 }  // namespace
