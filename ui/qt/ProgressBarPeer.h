@@ -6,8 +6,9 @@
 
 namespace ui::qt {
 
-// Shows a progress bar without text. The model clamps the position before
-// Qt sees it, as Qt would ignore a value outside the range.
+// Shows a progress bar without text, filled in segments. The model clamps
+// the position before Qt sees it, as Qt would ignore a value outside the
+// range.
 class ProgressBarPeer final : public WidgetPeer {
  public:
   ProgressBarPeer(Platform& platform, ProgressBar& bar);

@@ -291,6 +291,48 @@ TEST_F(BindingTest, TheGaugeShowsTheModelsClampedPosition) {
   EXPECT_EQ(WidgetOf<QProgressBar>(form.gauge)->maximum(), 200);
 }
 
+// The runs of `colour` along the gauge's middle row, as [start, end) pairs.
+std::vector<std::pair<int, int>> RunsOf(const QImage& shot, QRgb colour) {
+  std::vector<std::pair<int, int>> runs;
+  const int y = shot.height() / 2;
+  for (int x = 0; x < shot.width(); ++x) {
+    if (shot.pixel(x, y) != colour) continue;
+    if (!runs.empty() && runs.back().second == x) ++runs.back().second;
+    else runs.emplace_back(x, x + 1);
+  }
+  return runs;
+}
+
+QImage Shot(QWidget& widget) { return widget.grab().toImage().convertToFormat(QImage::Format_RGB32); }
+
+// The gauge fills in blocks of one width with face-coloured gaps between
+// them, up to its position and no further.
+TEST_F(BindingTest, TheGaugeFillsInSegments) {
+  QWidget& gauge = *WidgetOf(form.gauge);
+  const QRgb block = gauge.palette().color(QPalette::Highlight).rgb();
+  const QRgb face = ToQColor(form.gauge.Color()).rgb();
+  form.gauge.SetPosition(100);
+  const QImage shot = Shot(gauge);
+  const auto blocks = RunsOf(shot, block);
+  ASSERT_GE(blocks.size(), 5u) << "a row of blocks, not one bar";
+  const int width = blocks.front().second - blocks.front().first;
+  for (std::size_t i = 0; i + 1 < blocks.size(); ++i) {
+    EXPECT_EQ(blocks[i].second - blocks[i].first, width) << "block " << i;
+    for (int x = blocks[i].second; x < blocks[i + 1].first; ++x) EXPECT_EQ(shot.pixel(x, shot.height() / 2), face);
+  }
+  EXPECT_NEAR(blocks.back().second, shot.width() / 2, width + 2) << "filled to half the gauge";
+  EXPECT_EQ(shot.pixel(shot.width() - 4, shot.height() / 2), face) << "the rest is empty";
+}
+
+TEST_F(BindingTest, AnEmptyGaugeShowsNoBlockAndTheFirstStepShowsOne) {
+  QWidget& gauge = *WidgetOf(form.gauge);
+  const QRgb block = gauge.palette().color(QPalette::Highlight).rgb();
+  form.gauge.SetPosition(0);
+  EXPECT_THAT(RunsOf(Shot(gauge), block), IsEmpty());
+  form.gauge.SetPosition(5);
+  EXPECT_EQ(RunsOf(Shot(gauge), block).size(), 1u);
+}
+
 TEST_F(BindingTest, WindowedControlsLieAboveTheWindowlessOnesOfTheSameParent) {
   // A label placed later over a button still lies below it.
   Label& late = form.Create<Label>();
