@@ -25,10 +25,15 @@ bool KeyRouter::eventFilter(QObject* watched, QEvent* event) {
   const bool alt = key.key() == Qt::Key_Alt;
   if (event->type() == QEvent::KeyRelease) return !alt;
 
-  std::optional<char> character;
-  if (const QString text = key.text(); text.size() == 1) character = ToAnsiChar(text.front());
   const int virtualKey = VirtualKeyOf(key);
   const ShiftState shift = ShiftStateOf(key);
+  // A key pressed with Alt alone is a command for the window (its menu,
+  // Alt+Space) and types nothing; Ctrl+Alt is how some keyboards type
+  // their third characters, which do count.
+  std::optional<char> character;
+  if (const QString text = key.text(); text.size() == 1 && !(shift.Alt && !shift.Ctrl)) {
+    character = ToAnsiChar(text.front());
+  }
   platform_.Guard([form, virtualKey, shift, character] { form->KeyStroke(virtualKey, shift, character); });
   return !alt;
 }

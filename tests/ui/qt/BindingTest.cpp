@@ -123,6 +123,19 @@ TEST_F(BindingTest, AConsumedSpaceStillTypesItsCharacter) {
   EXPECT_THAT(form.log, ElementsAre("KeyDown 32", "KeyPress  ", "KeyDown 48", "KeyPress 0"));
 }
 
+// With Alt held a key goes down but types nothing: Alt+Space and Alt+0 are
+// meant for the window and its menu, not for the game's character handler.
+TEST_F(BindingTest, AKeyWithAltGoesDownButTypesNoCharacter) {
+  QTest::keyClick(Handle(), Qt::Key_0, Qt::AltModifier);
+  QTest::keyClick(Handle(), Qt::Key_Space, Qt::AltModifier);
+  EXPECT_THAT(form.log, ElementsAre("KeyDown 18", "KeyDown 48", "KeyDown 18", "KeyDown 32"));
+}
+
+TEST_F(BindingTest, CtrlWithAltStillTypesTheCharacterItMakes) {
+  QTest::keyClick(Handle(), Qt::Key_At, Qt::AltModifier | Qt::ControlModifier);
+  EXPECT_THAT(form.log, ::testing::Contains("KeyPress @"));
+}
+
 TEST_F(BindingTest, TabMovesTheModelsFocus) {
   form.button.SetFocus();
   QTest::keyClick(Handle(), Qt::Key_Tab);
