@@ -26,7 +26,7 @@ void Canvas::Line(int x0, int y0, int x1, int y1) {
   Surface* surface = TargetOf(control_);
   if (!surface) return;
   const Rect clip = control_.BoundsRect();
-  surface->Line(x0 + clip.Left, y0 + clip.Top, x1 + clip.Left, y1 + clip.Top, penColor_, penWidth_, clip);
+  surface->Line(x0 + clip.Left, y0 + clip.Top, x1 + clip.Left, y1 + clip.Top, kPenColor, penWidth_, clip);
 }
 
 void Canvas::SetPixel(int x, int y, TColor color) {

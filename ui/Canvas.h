@@ -9,7 +9,8 @@ class GraphicControl;
 
 // Drawing for a windowless control: coordinates are relative to the
 // control's top-left pixel and everything is clipped to its rectangle.
-// The pen starts black and one pixel wide.
+// Lines are drawn with the surface's pen: always black, one pixel wide
+// until told otherwise.
 class Canvas final {
  public:
   explicit Canvas(GraphicControl& control) : control_(control) {}
@@ -25,14 +26,13 @@ class Canvas final {
   // when it lies in no window.
   [[nodiscard]] TColor Pixel(int x, int y) const;
 
-  [[nodiscard]] TColor PenColor() const { return penColor_; }
-  void SetPenColor(TColor color) { penColor_ = color; }
+  [[nodiscard]] TColor PenColor() const { return kPenColor; }
   [[nodiscard]] int PenWidth() const { return penWidth_; }
   void SetPenWidth(int width) { penWidth_ = width; }
 
  private:
   GraphicControl& control_;
-  TColor penColor_ = clBlack;
+  static constexpr TColor kPenColor = clBlack;
   int penWidth_ = 1;
 };
 

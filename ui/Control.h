@@ -87,12 +87,6 @@ class Control : public Component {
   [[nodiscard]] ui::Cursor Cursor() const { return cursor_; }
   void SetCursor(ui::Cursor cursor);
 
-  // Stored for the program's own use; no effect on the control.
-  [[nodiscard]] int Tag() const { return tag_; }
-  void SetTag(int tag) { tag_ = tag; }
-  [[nodiscard]] const std::string& Hint() const { return hint_; }
-  void SetHint(std::string hint) { hint_ = std::move(hint); }
-
   // A click by the user (or a program acting as one): runs OnClick.
   virtual void Click();
   TNotifyEvent OnClick;
@@ -127,8 +121,6 @@ class Control : public Component {
   TColor color_ = clBtnFace;
   bool parentColor_ = true;
   ui::Cursor cursor_ = ui::Cursor::Default;
-  int tag_ = 0;
-  std::string hint_;
   std::unique_ptr<Peer> peer_;
 
   friend class WinControl;

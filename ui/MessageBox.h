@@ -9,8 +9,6 @@ namespace ui {
 inline constexpr unsigned MB_OK = 0x00;
 inline constexpr unsigned MB_ICONSTOP = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
-inline constexpr unsigned MB_ICONWARNING = 0x30;
-inline constexpr unsigned MB_ICONINFORMATION = 0x40;
 inline constexpr unsigned kMessageBoxIconMask = 0xF0;
 
 // The button that closed a box.

@@ -43,7 +43,6 @@ class WinControl : public Control {
   // The pixels of the client area, made on first use, that windowless
   // children draw on.
   [[nodiscard]] ui::Surface& Surface();
-  [[nodiscard]] bool HasSurface() const { return surface_ != nullptr; }
 
   // The focused control's own handling of a key the form passed on.
   virtual void HandleKeyDown(int& key, ShiftState shift);

@@ -13,8 +13,6 @@ QMessageBox::Icon IconOf(unsigned flags) {
   switch (flags & kMessageBoxIconMask) {
     case MB_ICONSTOP: return QMessageBox::Critical;
     case MB_ICONQUESTION: return QMessageBox::Question;
-    case MB_ICONWARNING: return QMessageBox::Warning;
-    case MB_ICONINFORMATION: return QMessageBox::Information;
     default: return QMessageBox::NoIcon;
   }
 }

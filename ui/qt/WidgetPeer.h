@@ -38,7 +38,6 @@ class WidgetPeer : public Peer {
   virtual void ApplyFocus();
 
   [[nodiscard]] Platform& GetPlatform() const { return platform_; }
-  [[nodiscard]] Control& Model() const { return control_; }
 
  private:
   void ApplyFont();
