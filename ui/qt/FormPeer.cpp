@@ -81,7 +81,15 @@ void FormPeer::ApplyBounds() {
   client_->setFixedSize(form_.Width(), form_.Height());
 }
 
-void FormPeer::ApplyVisible() { Widget()->setVisible(form_.Visible()); }
+void FormPeer::ApplyVisible() {
+  QWidget* window = Widget();
+  // The form's position is that of the window's outer frame. Qt keeps it so
+  // only if the window's size is settled before its first showing; a size
+  // that the menu bar's layout changes on the way places the area inside
+  // the frame there instead, with the title bar above it.
+  if (form_.Visible() && !window->isVisible()) window->layout()->activate();
+  window->setVisible(form_.Visible());
+}
 
 void FormPeer::ApplyColors() {
   WidgetPeer::ApplyColors();
