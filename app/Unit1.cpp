@@ -130,7 +130,7 @@ void TForm1::LayOutWindow() {
 
 void TForm1::PlaceControls() {
   const std::initializer_list<Placement> layout = {
-      // control       name            parent       left  top  width height  caption
+      // control       name            parent       left  top  width height  caption, visible, enabled, tab order
       {image2_,        "Image2",       *this,       200, 112, 369, 233, "", true, true, kNoTabOrder},
       {stackbox_,      "stackbox",     *this,         8,   8, 181, 361, "", true, true, kNoTabOrder},
       {groupBox2_,     "GroupBox2",    *this,       200, 112, 369, 105, "Question", false, true, 5},

@@ -52,7 +52,9 @@ class Form : public WinControl {
 
   // Moves the focus to the next (or previous) control after `current`
   // among those that can take it, wrapping around. With `checkTabStop`
-  // only controls with TabStop count. Returns false if none could.
+  // (Tab) only controls with TabStop count, anywhere in the window;
+  // without it (the arrows) only the siblings of `current`. Returns false
+  // if none could.
   bool SelectNext(WinControl* current, bool forward, bool checkTabStop);
 
   // A key going down, routed in this order: menu shortcuts; focus
