@@ -12,7 +12,7 @@ class QtEnvironment final : public ::testing::Environment {
  public:
   void SetUp() override {
     static int argc = 1;
-    static char name[] = "ui_qt_tests";
+    static char name[] = "qt_tests";
     static char* argv[] = {name, nullptr};
     application_ = std::make_unique<QApplication>(argc, argv);
   }
