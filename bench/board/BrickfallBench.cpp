@@ -45,6 +45,14 @@ void BM_Rotate(benchmark::State& state) {
 }
 BENCHMARK(BM_Rotate);
 
+// Starts a new game, outside the timing, once the last one has ended.
+void RestartIfOver(TBrickfall& board, benchmark::State& state) {
+  if (board.Playing()) return;
+  state.PauseTiming();
+  board.NewGame();
+  state.ResumeTiming();
+}
+
 // Steps as a fall tick makes them: mostly one row down, now and then a
 // landing that fixes the piece, removes rows and brings the next one.
 void BM_MoveDown(benchmark::State& state) {
@@ -52,11 +60,7 @@ void BM_MoveDown(benchmark::State& state) {
   StartGame(board, DefaultPieces(), 10, 20);
   for (auto _ : state) {
     benchmark::DoNotOptimize(board.MoveDown());
-    if (!board.Playing()) {
-      state.PauseTiming();
-      board.NewGame();
-      state.ResumeTiming();
-    }
+    RestartIfOver(board, state);
   }
   state.SetItemsProcessed(state.iterations());
 }
@@ -70,11 +74,7 @@ void BM_DropPieceAndFix(benchmark::State& state) {
   for (auto _ : state) {
     benchmark::DoNotOptimize(board.DropPiece());
     benchmark::DoNotOptimize(board.MoveDown());
-    if (!board.Playing()) {
-      state.PauseTiming();
-      board.NewGame();
-      state.ResumeTiming();
-    }
+    RestartIfOver(board, state);
   }
   state.SetItemsProcessed(state.iterations());
 }
