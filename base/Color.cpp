@@ -4,6 +4,7 @@
 #include <array>
 
 #include "base/IntegerText.h"
+#include "base/Text.h"
 
 namespace {
 
@@ -57,22 +58,11 @@ constexpr std::array kNamedColors{
     NamedColor{"clNone", clNone},
 };
 
-// Only the letters a-z fold, so non-ASCII bytes never match by accident.
-char FoldAsciiCase(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (FoldAsciiCase(a[i]) != FoldAsciiCase(b[i])) return false;
-  }
-  return true;
-}
-
 }  // namespace
 
 std::optional<TColor> ColorFromIdent(std::string_view ident) {
   for (const NamedColor& named : kNamedColors) {
-    if (EqualIgnoringAsciiCase(named.Ident, ident)) return named.Value;
+    if (EqualsIgnoringAsciiCase(named.Ident, ident)) return named.Value;
   }
   return std::nullopt;
 }

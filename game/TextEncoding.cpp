@@ -14,8 +14,6 @@ constexpr std::array<char32_t, 32> kHighControlRow = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
 void AppendUtf8(std::string& out, char32_t codePoint) {
   if (codePoint < 0x80) {
     out.push_back(static_cast<char>(codePoint));
@@ -46,14 +44,6 @@ bool IsContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<std::uint8_t>(c) >= 0x80) return false;
-  }
-  return true;
-}
-
-bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }

@@ -4,16 +4,14 @@
 #include <string>
 #include <string_view>
 
+#include "base/Text.h"
+
 // Helpers for the two encodings a hand-written question file comes in:
 // UTF-8, the game's own, and Windows-1252, the code page older files were
 // saved in.
 
 // True when every byte is below 0x80, so the text reads the same in both.
 [[nodiscard]] bool IsAscii(std::string_view text);
-
-// Compares two texts with the case of A-Z and a-z ignored; other bytes must
-// be equal.
-[[nodiscard]] bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // The UTF-8 form of Windows-1252 text. The five bytes that code page leaves
 // unassigned (81, 8D, 8F, 90, 9D) become the control characters of the same
