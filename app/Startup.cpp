@@ -13,7 +13,7 @@
 #include <memory>
 #include <typeinfo>
 
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace {
 

@@ -5,11 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "game/GameFlow.h"
 #include "ui/Application.h"
-
-// The text that stands for the game on the taskbar and captions its error
-// reports. The main window's own caption differs and changes with the score.
-inline constexpr const char* kApplicationTitle = "Tolvanix Plimbora";
 
 // The caption of the box that reports a failure to build the main window.
 inline constexpr const char* kStartupErrorCaption = "Application Error";

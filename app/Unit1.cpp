@@ -33,23 +33,16 @@ struct Placement {
   int TabOrder;
 };
 
-// The layout is drawn for a window font 11 pixels high at 96 pixels per
-// inch; the platform substitutes a similar face where one is missing.
-const ui::Font kWindowFont{.Name = "MS Sans Serif", .Height = 11, .Color = clWindowText};
+// The layout is drawn for the window font, "MS Sans Serif" 11 pixels high at
+// 96 pixels per inch (ui::Font's defaults), which every control keeps unless
+// given one of these; the platform substitutes a similar face where one is
+// missing.
 const ui::Font kFrameCaptionFont{.Name = "MS Sans Serif", .Height = 11, .Bold = true, .Color = clOlive};
-const ui::Font kQuestionFont = kWindowFont;
 const ui::Font kAnswerCommandFont{.Name = "MS Sans Serif", .Height = 11, .Bold = true, .Color = clWindowText};
 const ui::Font kTitleFont{.Name = "Arial", .Height = 24, .Bold = true, .Color = clOlive};
 const ui::Font kLinkFont{.Name = "MS Sans Serif", .Height = 11, .Underline = true, .Color = clBlue};
 
 constexpr ui::ShortCut kNewGameShortCut{ui::kKeyF2, {}};
-
-// The board's stored catalogue: the same seven pieces it is built with.
-const std::vector<std::string> kBoardPieces = {
-    "Stick;clWhite;4;0100010001000100", "Block;clRed;2;1111",        "Z;clLime;3;110011000",
-    "S;clAqua;3;011110000",             "T;clPurple;3;010111000",    "L;clBlue;3;010010011",
-    "Inverse L;clYellow;3;010010110",
-};
 
 }  // namespace
 
@@ -122,10 +115,7 @@ void TForm1::LayOutWindow() {
   SetBounds(109, 96, 575, 377);
   SetBorderStyle(ui::BorderStyle::Single);
   SetMaximizeBox(false);
-  SetColor(clBtnFace);
-  SetFont(kWindowFont);
   SetCaption("Tolvanix PlimBora");
-  SetKeyPreview(true);
 }
 
 void TForm1::PlaceControls() {
@@ -164,18 +154,18 @@ void TForm1::PlaceControls() {
   }
 }
 
+// The question keeps the window font inside its bold olive frame.
 void TForm1::SetFonts() {
   groupBox2_.SetFont(kFrameCaptionFont);
   radioGroup1_.SetFont(kFrameCaptionFont);
-  // The question lies in the bold olive frame but reads as plain text.
-  label2_.SetFont(kQuestionFont);
   button1_.SetFont(kAnswerCommandFont);
   label1_.SetFont(kTitleFont);
   label4_.SetFont(kLinkFont);
 }
 
 void TForm1::SetControlDetails() {
-  label2_.SetAutoSize(false);
+  // The question keeps its box and wraps inside it; the other labels take
+  // the size of their text.
   label2_.SetWordWrap(true);
   for (ui::Label* label : {&label1_, &label3_, &label4_}) label->SetAutoSize(true);
   label4_.SetCursor(ui::Cursor::HandPoint);
@@ -184,9 +174,6 @@ void TForm1::SetControlDetails() {
   progressBar1_.SetMax(200);
   progressBar1_.SetPosition(0);
   progressBar1_.SetTabStop(true);
-
-  panel1_.SetBevelOuter(ui::Bevel::Raised);
-  panel1_.SetBevelWidth(1);
 }
 
 void TForm1::SetPictures() {
@@ -226,7 +213,8 @@ void TForm1::SetUpBoard() {
   stackbox_.SetRows(20);
   stackbox_.SetColumns(10);
   stackbox_.SetDrawGrid(false);
-  stackbox_.SetPieces(kBoardPieces);
+  // The stored catalogue is the same seven pieces the board is built with.
+  stackbox_.SetPieces(DefaultPieces());
 }
 
 void TForm1::SetUpWebLink() {

@@ -53,7 +53,7 @@ class TForm1 final : public ui::Form {
   [[nodiscard]] ui::MainMenu& MainMenu1() const { return mainMenu1_; }
   [[nodiscard]] TWebLink& WebLink1() const { return webLink1_; }
 
-  // Menu items, found by name in the menu's tree.
+  // The menu's items, made with the menu in the constructor.
   [[nodiscard]] ui::MenuItem& Game1() const { return game1_; }
   [[nodiscard]] ui::MenuItem& NewGame1() const { return newGame1_; }
   [[nodiscard]] ui::MenuItem& N2() const { return n2_; }

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "ui/Shell.h"
+#include "ui/Services.h"
 
 namespace {
 

@@ -94,7 +94,7 @@ using TPieceList = std::vector<std::unique_ptr<TPiece>>;
 // The falling-block board: its catalogue, cell store, falling piece and play
 // rules, drawn as a windowless control. It has no timer and reads no keys;
 // the game drives it by calling its operations and hears back through
-// OnLineFull and OnGameEnd. Placed in no window it draws nothing, so play
+// OnLineFull and OnGameEnd. While it does not show it draws nothing, so play
 // never depends on a screen.
 //
 // Invariants the operations keep: every stored cell is 0 (empty) or the

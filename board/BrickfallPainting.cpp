@@ -7,8 +7,9 @@
 #include "board/Brickfall.h"
 
 void TBrickfall::PaintBoard() {
-  // Play must not depend on a screen: a board in no window skips the work.
-  if (!InWindow()) return;
+  // Play must not depend on a screen: a board that does not show skips the
+  // work, and is painted whole when it shows.
+  if (!CanDraw()) return;
   ui::Canvas& canvas = Canvas();
   for (int column = 1; column <= columns_; ++column) {
     for (int row = 1; row <= rows_; ++row) {
@@ -35,11 +36,11 @@ void TBrickfall::DrawPieceAt(ui::Canvas& canvas, std::int32_t x, std::int32_t y,
 }
 
 void TBrickfall::ShowPiece(std::int32_t x, std::int32_t y) {
-  if (InWindow()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), false);
+  if (CanDraw()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), false);
 }
 
 void TBrickfall::HidePiece(std::int32_t x, std::int32_t y) {
-  if (InWindow()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), true);
+  if (CanDraw()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), true);
 }
 
 // The square inside the lines around cell (column, row). A piece may stand
@@ -70,7 +71,6 @@ TColor TBrickfall::CellColor(std::int32_t value) const {
 // spans the whole board whatever the control's size; the canvas cuts the
 // rest.
 void TBrickfall::DrawLines(ui::Canvas& canvas) {
-  canvas.SetPenWidth(1);
   const int width = Width();
   const int height = Height();
   for (int k = 0; k <= columns_; ++k) canvas.Line(k * blockSize_, 0, k * blockSize_, height + 1);

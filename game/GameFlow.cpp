@@ -7,12 +7,11 @@
 
 #include "base/IntegerText.h"
 #include "base/Random.h"
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace {
 
-constexpr const char* kGameTitle = "Tolvanix Plimbora";
-constexpr const char* kScoreCaptionPrefix = "Tolvanix Plimbora - Score : ";
+constexpr const char* kScoreCaptionPrefix = " - Score : ";
 constexpr const char* kCorrectAnswerPrefix = "The correct answer was: ";
 // The rules still promise 10 seconds of free play; it lasts 40 ticks of
 // 500 ms. The text is the game's own and stays as players know it.
@@ -38,13 +37,6 @@ constexpr std::array<SlotTops, 3> kSlotPatterns{{
     {312, 248, 280},
 }};
 
-// Held for the whole run, as New Game keeps counting from where the last
-// game stopped.
-std::int32_t& ScoreOfThisRun() {
-  static std::int32_t score = 0;
-  return score;
-}
-
 // The sum as 32-bit arithmetic gives it: a run long enough to pass the
 // largest score wraps instead of being undefined.
 std::int32_t AddWrapping(std::int32_t value, std::int64_t amount) {
@@ -54,8 +46,6 @@ std::int32_t AddWrapping(std::int32_t value, std::int64_t amount) {
 }  // namespace
 
 GameFlow::GameFlow(const GameControls& controls, const QuestionBank& bank) : controls_(controls), bank_(bank) {}
-
-std::int32_t GameFlow::Score() const { return ScoreOfThisRun(); }
 
 void GameFlow::ShowNextQuestion() {
   const QuizQuestion question = bank_.DrawQuestion();
@@ -72,7 +62,7 @@ void GameFlow::ShowNextQuestion() {
 void GameFlow::NewGame1Click(TObject& /*Sender*/) {
   SetQuestionPanelVisible(true);
   controls_.Image2.Hide();
-  controls_.Form1.SetCaption(kGameTitle);
+  controls_.Form1.SetCaption(kApplicationTitle);
   controls_.ProgressBar1.SetPosition(0);
   controls_.Timer1.SetEnabled(false);
   controls_.Timer2.SetEnabled(false);
@@ -112,7 +102,7 @@ void GameFlow::Button1Click(TObject& /*Sender*/) {
 // random (a blocked push still counts) and drops it; the caller's MoveDown
 // then fixes it.
 void GameFlow::PunishWrongAnswer() {
-  ui::ShowMessageBox(kCorrectAnswerPrefix + controls_.RadioButton1.Caption(), kGameTitle, kGameBoxFlags,
+  ui::ShowMessageBox(kCorrectAnswerPrefix + controls_.RadioButton1.Caption(), kApplicationTitle, kGameBoxFlags,
                      ui::MessageBoxOwner::None);
   const std::int32_t shifts = RandomBelow(4) + 1;
   for (std::int32_t shift = 0; shift < shifts; ++shift) {
@@ -142,7 +132,7 @@ void GameFlow::Timer2Timer(TObject& /*Sender*/) {
 }
 
 void GameFlow::FormKeyUp(TObject& /*Sender*/, int& Key, ui::ShiftState /*Shift*/) {
-  if (controls_.Timer1.Enabled()) {
+  if (PieceIsLive()) {
     switch (Key) {
       case ui::kKeyLeft: controls_.stackbox.MoveLeft(); break;
       case ui::kKeyUp: controls_.stackbox.Rotate(0); break;
@@ -157,21 +147,20 @@ void GameFlow::FormKeyUp(TObject& /*Sender*/, int& Key, ui::ShiftState /*Shift*/
 }
 
 void GameFlow::FormKeyPress(TObject& /*Sender*/, char& Key) {
-  if (!controls_.Timer1.Enabled()) return;
+  if (!PieceIsLive()) return;
   if (Key == ' ') controls_.stackbox.DropPiece();
   else if (Key == '0') controls_.stackbox.Rotate(1);
 }
 
 void GameFlow::Rules1Click(TObject& /*Sender*/) {
-  ui::ShowMessageBox(kRulesText, kGameTitle, kGameBoxFlags, ui::MessageBoxOwner::None);
+  ui::ShowMessageBox(kRulesText, kApplicationTitle, kGameBoxFlags, ui::MessageBoxOwner::None);
 }
 
 void GameFlow::Exit1Click(TObject& /*Sender*/) { controls_.Form1.Close(); }
 
 void GameFlow::stackboxLineFull(TObject& /*Sender*/, std::int32_t Lines) {
-  std::int32_t& score = ScoreOfThisRun();
-  score = AddWrapping(score, std::int64_t{kPointsPerRow} * Lines);
-  controls_.Form1.SetCaption(kScoreCaptionPrefix + IntegerToText(score));
+  score_ = AddWrapping(score_, std::int64_t{kPointsPerRow} * Lines);
+  controls_.Form1.SetCaption(std::string(kApplicationTitle) + kScoreCaptionPrefix + IntegerToText(score_));
 }
 
 void GameFlow::stackboxGameEnd(TObject& /*Sender*/) {

@@ -8,6 +8,10 @@
 #include "game/QuestionBank.h"
 #include "ui/Keys.h"
 
+// The game's name: the application's title on the taskbar, the caption of
+// its boxes, and the window's caption once a game has started.
+inline constexpr const char* kApplicationTitle = "Tolvanix Plimbora";
+
 // The main window's game: its handlers start games, alternate the question
 // phase with free play, punish a wrong answer, keep the score in the window
 // caption and serve the remaining menu commands.
@@ -52,15 +56,19 @@ class GameFlow final {
   // one of three orders by moving the buttons; their roles never change.
   void ShowNextQuestion();
 
-  // 10 per removed row, counted across every game of this run of the
-  // program (shared by all flows, as the main window has one).
-  [[nodiscard]] std::int32_t Score() const;
+  // 10 per removed row, counted across every game of this window, and so
+  // of this run of the program: 0 at start-up, kept by New Game.
+  [[nodiscard]] std::int32_t Score() const { return score_; }
 
  private:
+  // The fall timer carries the phase of play: while it runs the piece is
+  // live and the keys steer it (free play); otherwise a question waits.
+  [[nodiscard]] bool PieceIsLive() const { return controls_.Timer1.Enabled(); }
   void SetQuestionPanelVisible(bool visible);
   void DeselectAnswers();
   void PunishWrongAnswer();
 
   GameControls controls_;
   QuestionBank bank_;
+  std::int32_t score_ = 0;
 };

@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <exception>
 
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace ui {
 

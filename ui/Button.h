@@ -5,12 +5,10 @@
 
 namespace ui {
 
-// A push button. The space bar clicks it while it has the focus.
+// A push button; Tab stops at it.
 class Button final : public WinControl {
  public:
   Button() { SetTabStop(true); }
-
-  void HandleKeyDown(int& key, ShiftState shift) override;
 };
 
 }  // namespace ui

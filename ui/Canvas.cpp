@@ -1,46 +1,67 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Canvas.h"
 
+#include <algorithm>
+
 #include "ui/GraphicControl.h"
-#include "ui/WinControl.h"
+#include "ui/SystemColors.h"
 
 namespace ui {
 namespace {
 
-// The surface to draw on, or nullptr for a control in no window.
-Surface* TargetOf(const GraphicControl& control) {
-  WinControl* parent = control.Parent();
-  return parent ? &parent->Surface() : nullptr;
+constexpr TColor kPenColor = clBlack;
+
+std::uint32_t ToPixel(TColor color) {
+  const TColor rgb = ResolveColor(color);
+  return 0xFF000000u | std::uint32_t{RedOf(rgb)} << 16 | std::uint32_t{GreenOf(rgb)} << 8 |
+         std::uint32_t{BlueOf(rgb)};
 }
 
 }  // namespace
 
 void Canvas::FillRect(int left, int top, int right, int bottom, TColor color) {
-  Surface* surface = TargetOf(control_);
-  if (!surface) return;
-  const Rect clip = control_.BoundsRect();
-  surface->FillRect(Rect{left, top, right, bottom}.Offset(clip.Left, clip.Top), color, clip);
+  Fill(Target({left, top, right, bottom}), color);
 }
 
 void Canvas::Line(int x0, int y0, int x1, int y1) {
-  Surface* surface = TargetOf(control_);
-  if (!surface) return;
-  const Rect clip = control_.BoundsRect();
-  surface->Line(x0 + clip.Left, y0 + clip.Top, x1 + clip.Left, y1 + clip.Top, kPenColor, penWidth_, clip);
+  // The end point is left out, so a line walking left or up starts one
+  // pixel further along than it ends.
+  if (y0 == y1 && x0 != x1) {
+    Fill(Target({std::min(x0, x1 + 1), y0, std::max(x0 + 1, x1), y0 + 1}), kPenColor);
+  } else if (x0 == x1 && y0 != y1) {
+    Fill(Target({x0, std::min(y0, y1 + 1), x0 + 1, std::max(y0 + 1, y1)}), kPenColor);
+  }
 }
 
-void Canvas::SetPixel(int x, int y, TColor color) {
-  Surface* surface = TargetOf(control_);
-  if (!surface) return;
-  const Rect clip = control_.BoundsRect();
-  surface->SetPixel(x + clip.Left, y + clip.Top, color, clip);
-}
+void Canvas::SetPixel(int x, int y, TColor color) { Fill(Target({x, y, x + 1, y + 1}), color); }
 
 TColor Canvas::Pixel(int x, int y) const {
-  Surface* surface = TargetOf(control_);
-  const Rect bounds = control_.BoundsRect();
-  if (!surface || !bounds.Contains(x + bounds.Left, y + bounds.Top)) return clNone;
-  return surface->Pixel(x + bounds.Left, y + bounds.Top);
+  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
+  const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
+                                      static_cast<std::size_t>(x)];
+  return RgbColor(static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
+                  static_cast<std::uint8_t>(pixel));
+}
+
+Rect Canvas::Target(const Rect& rect) {
+  if (!control_.CanDraw()) return {};
+  const int width = control_.Width();
+  const int height = control_.Height();
+  if (width != width_ || height != height_) {
+    // A new size starts black, as the control paints it whole next.
+    pixels_.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), ToPixel(clBlack));
+    width_ = width;
+    height_ = height;
+  }
+  return rect.Intersect({0, 0, width_, height_});
+}
+
+void Canvas::Fill(const Rect& area, TColor color) {
+  if (area.IsEmpty()) return;
+  const std::uint32_t pixel = ToPixel(color);
+  auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(area.Top) * width_;
+  for (int y = area.Top; y < area.Bottom; ++y, row += width_) std::fill(row + area.Left, row + area.Right, pixel);
+  control_.Drawn(area);
 }
 
 }  // namespace ui

@@ -1,16 +1,23 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
+#include <vector>
+
 #include "base/Color.h"
+#include "ui/Rect.h"
 
 namespace ui {
 
 class GraphicControl;
 
-// Drawing for a windowless control: coordinates are relative to the
-// control's top-left pixel and everything is clipped to its rectangle.
-// Lines are drawn with the surface's pen: always black, one pixel wide
-// until told otherwise.
+// The pixels of a windowless control that draws for itself, the size of the
+// control, and the drawing on them: coordinates are relative to the
+// control's top-left pixel and everything is clipped to it. Drawing happens
+// at once, at any moment, and the control's peer is told what changed.
+// Nothing is drawn while the control is not showing; it is painted whole
+// when it shows. Colours are resolved when drawn, so a system colour takes
+// the platform's value of that moment.
 class Canvas final {
  public:
   explicit Canvas(GraphicControl& control) : control_(control) {}
@@ -19,21 +26,32 @@ class Canvas final {
 
   // Fills from (left, top) up to but not including (right, bottom).
   void FillRect(int left, int top, int right, int bottom, TColor color);
-  // A line in the pen's colour and width, its end point not drawn.
+  // A straight line in the pen's colour, black, one pixel wide, up to but
+  // not including (x1, y1). Only horizontal and vertical lines are drawn.
   void Line(int x0, int y0, int x1, int y1);
   void SetPixel(int x, int y, TColor color);
+
   // The colour at (x, y) as red-green-blue; clNone outside the control or
-  // when it lies in no window.
+  // before it first drew.
   [[nodiscard]] TColor Pixel(int x, int y) const;
 
-  [[nodiscard]] TColor PenColor() const { return kPenColor; }
-  [[nodiscard]] int PenWidth() const { return penWidth_; }
-  void SetPenWidth(int width) { penWidth_ = width; }
+  // The pixels drawn so far: rows of 32-bit values 0xFFRRGGBB, Width() per
+  // row, for the platform to show without conversion. Empty (both sizes 0)
+  // until the control first draws.
+  [[nodiscard]] const std::uint32_t* Bits() const { return pixels_.data(); }
+  [[nodiscard]] int Width() const { return width_; }
+  [[nodiscard]] int Height() const { return height_; }
 
  private:
+  // The area of the pixels that a drawing at `rect` covers, with the
+  // pixels made the control's size first; empty when nothing may be drawn.
+  [[nodiscard]] Rect Target(const Rect& rect);
+  void Fill(const Rect& area, TColor color);
+
   GraphicControl& control_;
-  static constexpr TColor kPenColor = clBlack;
-  int penWidth_ = 1;
+  int width_ = 0;
+  int height_ = 0;
+  std::vector<std::uint32_t> pixels_;
 };
 
 }  // namespace ui

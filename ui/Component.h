@@ -15,12 +15,10 @@ namespace ui {
 class Component : public TObject {
  public:
   Component() = default;
-  ~Component() override;
+  ~Component() override { DestroyComponents(); }
 
   [[nodiscard]] const std::string& Name() const { return name_; }
   void SetName(std::string name) { name_ = std::move(name); }
-
-  [[nodiscard]] Component* Owner() const { return owner_; }
 
   // The owned components, in the order they were created.
   [[nodiscard]] const std::vector<std::unique_ptr<Component>>& Components() const { return components_; }
@@ -30,25 +28,25 @@ class Component : public TObject {
   T& Create(Args&&... args) {
     auto component = std::make_unique<T>(std::forward<Args>(args)...);
     T& created = *component;
-    InsertComponent(std::move(component));
+    components_.push_back(std::move(component));
     return created;
   }
 
-  // Takes ownership of a component made elsewhere.
-  Component& InsertComponent(std::unique_ptr<Component> component);
-
-  // The owned component with this name, searched depth-first; nullptr if
-  // there is none.
-  [[nodiscard]] Component* FindComponent(const std::string& name) const;
-
  protected:
-  // Destroys the owned components now, the latest first. A derived class
-  // whose components refer to its own members calls this in its destructor.
-  void DestroyComponents();
+  // Destroys the owned components now, the latest first, one at a time so
+  // that the list stays valid for anything a destructor looks up. A derived
+  // class whose components refer to its own members calls this in its
+  // destructor.
+  void DestroyComponents() {
+    while (!components_.empty()) {
+      std::unique_ptr<Component> last = std::move(components_.back());
+      components_.pop_back();
+      last.reset();
+    }
+  }
 
  private:
   std::string name_;
-  Component* owner_ = nullptr;
   std::vector<std::unique_ptr<Component>> components_;
 };
 

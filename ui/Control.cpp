@@ -8,19 +8,6 @@
 #include "ui/WinControl.h"
 
 namespace ui {
-namespace {
-
-// Runs `hook` on the control and on every control inside it.
-template <class Hook>
-void ForEachInside(Control& control, const Hook& hook) {
-  hook(control);
-  if (auto* window = dynamic_cast<WinControl*>(&control)) {
-    for (Control* child : window->Controls()) ForEachInside(*child, hook);
-  }
-}
-
-}  // namespace
-
 Control::~Control() {
   DropFocusInside();
   if (parent_) parent_->RemoveControl(*this);
@@ -34,10 +21,7 @@ void Control::SetParent(WinControl* parent) {
   parent_ = parent;
   if (parent_) parent_->InsertControl(*this);
   Changed(Change::Parent);
-  if (parentFont_) ChangedWithChildren(Change::Font);
-  if (parentColor_) ChangedWithChildren(Change::Color);
-  ParentChanged();
-  ForEachInside(*this, [](Control& inside) { inside.ShowingChanged(); });
+  ShowingChangedInside();
 }
 
 Form* Control::ParentForm() const {
@@ -69,7 +53,7 @@ void Control::SetVisible(bool visible) {
   if (!visible) DropFocusInside();
   visible_ = visible;
   Changed(Change::Visible);
-  ForEachInside(*this, [](Control& inside) { inside.ShowingChanged(); });
+  ShowingChangedInside();
 }
 
 bool Control::Showing() const {
@@ -89,45 +73,14 @@ void Control::SetCaption(std::string caption) {
   if (caption == caption_) return;
   caption_ = std::move(caption);
   Changed(Change::Caption);
-}
-
-const ui::Font& Control::Font() const {
-  if (parentFont_ && parent_) return parent_->Font();
-  return font_;
+  TextChanged();
 }
 
 void Control::SetFont(const ui::Font& font) {
-  if (!parentFont_ && font == font_) return;
+  if (font == font_) return;
   font_ = font;
-  parentFont_ = false;
-  ChangedWithChildren(Change::Font);
-}
-
-void Control::SetParentFont(bool parentFont) {
-  if (parentFont == parentFont_) return;
-  // A control that stops following its parent keeps the font it showed.
-  if (!parentFont) font_ = Font();
-  parentFont_ = parentFont;
-  ChangedWithChildren(Change::Font);
-}
-
-TColor Control::Color() const {
-  if (parentColor_ && parent_) return parent_->Color();
-  return color_;
-}
-
-void Control::SetColor(TColor color) {
-  if (!parentColor_ && color == color_) return;
-  color_ = color;
-  parentColor_ = false;
-  ChangedWithChildren(Change::Color);
-}
-
-void Control::SetParentColor(bool parentColor) {
-  if (parentColor == parentColor_) return;
-  if (!parentColor) color_ = Color();
-  parentColor_ = parentColor;
-  ChangedWithChildren(Change::Color);
+  Changed(Change::Font);
+  TextChanged();
 }
 
 void Control::SetCursor(ui::Cursor cursor) {
@@ -142,6 +95,13 @@ void Control::Click() {
 
 void Control::Changed(Change what) {
   if (peer_) peer_->Changed(what);
+}
+
+void Control::ShowingChangedInside() {
+  ShowingChanged();
+  if (auto* window = dynamic_cast<WinControl*>(this)) {
+    for (Control* child : window->Controls()) child->ShowingChangedInside();
+  }
 }
 
 void Control::DropFocusInside() {

@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "base/Color.h"
 #include "base/Object.h"
 #include "ui/Component.h"
 #include "ui/Font.h"
@@ -19,9 +18,10 @@ class WinControl;
 enum class Cursor { Default, HandPoint };
 
 // Anything placed in a window: its place in the parent's client area, its
-// visibility, enabled state, caption, font and colours. A control is either
-// windowed (WinControl: takes the focus and keys, holds other controls) or
-// windowless (GraphicControl: draws on its parent's surface).
+// visibility, enabled state, caption and font. Every control shows on the
+// button-face colour. A control is either windowed (WinControl: takes the
+// focus, holds other controls) or windowless (GraphicControl: drawn in its
+// parent's client area).
 class Control : public Component {
  public:
   ~Control() override;
@@ -45,7 +45,6 @@ class Control : public Component {
   [[nodiscard]] int Height() const { return bounds_.Height(); }
   // The control's rectangle in its parent's client area.
   [[nodiscard]] Rect BoundsRect() const { return bounds_; }
-  void SetLeft(int left) { SetBounds(left, Top(), Width(), Height()); }
   void SetTop(int top) { SetBounds(Left(), top, Width(), Height()); }
   void SetWidth(int width) { SetBounds(Left(), Top(), width, Height()); }
   void SetHeight(int height) { SetBounds(Left(), Top(), Width(), height); }
@@ -58,7 +57,7 @@ class Control : public Component {
   void SetVisible(bool visible);
   void Show() { SetVisible(true); }
   void Hide() { SetVisible(false); }
-  // Visible, and every parent visible too.
+  // Visible, and every parent visible too, up to a visible form.
   [[nodiscard]] bool Showing() const;
 
   [[nodiscard]] bool Enabled() const { return enabled_; }
@@ -70,19 +69,9 @@ class Control : public Component {
   [[nodiscard]] const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 
-  // The font in use: the parent's while ParentFont is set.
-  [[nodiscard]] const ui::Font& Font() const;
-  // Gives the control a font of its own (ParentFont becomes false).
+  // The window font until the control is given one of its own.
+  [[nodiscard]] const ui::Font& Font() const { return font_; }
   void SetFont(const ui::Font& font);
-  [[nodiscard]] bool ParentFont() const { return parentFont_; }
-  void SetParentFont(bool parentFont);
-
-  // The background colour in use: the parent's while ParentColor is set.
-  [[nodiscard]] TColor Color() const;
-  // Gives the control a colour of its own (ParentColor becomes false).
-  void SetColor(TColor color);
-  [[nodiscard]] bool ParentColor() const { return parentColor_; }
-  void SetParentColor(bool parentColor);
 
   [[nodiscard]] ui::Cursor Cursor() const { return cursor_; }
   void SetCursor(ui::Cursor cursor);
@@ -100,15 +89,15 @@ class Control : public Component {
 
   // Tells the peer, if any, what changed.
   void Changed(Change what);
-  // Tells this control and every control inside it, for inherited
-  // properties such as font and colour.
-  virtual void ChangedWithChildren(Change what) { Changed(what); }
   // Hooks for derived controls, after the change is stored.
   virtual void BoundsChanged() {}
   virtual void ShowingChanged() {}
-  virtual void ParentChanged() {}
+  // The caption or the font changed.
+  virtual void TextChanged() {}
 
  private:
+  // Runs ShowingChanged on the control and on every control inside it.
+  void ShowingChangedInside();
   void DropFocusInside();
 
   WinControl* parent_ = nullptr;
@@ -117,9 +106,6 @@ class Control : public Component {
   bool enabled_ = true;
   std::string caption_;
   ui::Font font_;
-  bool parentFont_ = true;
-  TColor color_ = clBtnFace;
-  bool parentColor_ = true;
   ui::Cursor cursor_ = ui::Cursor::Default;
   std::unique_ptr<Peer> peer_;
 

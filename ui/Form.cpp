@@ -23,11 +23,7 @@ void AppendTabOrder(const WinControl& root, std::vector<WinControl*>& list) {
 
 }  // namespace
 
-Form::Form() {
-  SetVisible(false);
-  SetParentFont(false);
-  SetParentColor(false);
-}
+Form::Form() { SetVisible(false); }
 
 Form::~Form() {
   // The controls go while the form is whole, so that the last of them can
@@ -51,7 +47,7 @@ void Form::SetMaximizeBox(bool maximizeBox) {
 void Form::SetMenu(MainMenu* menu) {
   if (menu == menu_) return;
   menu_ = menu;
-  Changed(Change::Menu);
+  Changed(Change::Layout);
 }
 
 void Form::SetActiveControl(WinControl* control) {
@@ -64,13 +60,13 @@ void Form::SetActiveControl(WinControl* control) {
   Changed(Change::Focus);
 }
 
-bool Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
+void Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
   // Arrow navigation stays among the current control's siblings; Tab goes
   // through the whole window.
   const WinControl& root = (!checkTabStop && current && current->Parent()) ? *current->Parent() : *this;
   std::vector<WinControl*> list;
   AppendTabOrder(root, list);
-  if (list.empty()) return false;
+  if (list.empty()) return;
   const auto count = static_cast<std::ptrdiff_t>(list.size());
   const auto found = std::find(list.begin(), list.end(), current);
   std::ptrdiff_t start = found == list.end() ? (forward ? count - 1 : 0) : found - list.begin();
@@ -83,22 +79,19 @@ bool Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
     if (!checkTabStop && candidate->Parent() != &root) continue;
     if (!candidate->CanFocus()) continue;
     SetActiveControl(candidate);
-    return true;
+    return;
   } while (index != start);
-  return false;
 }
 
 KeyRoute Form::KeyDown(int key, ShiftState shift) {
-  if (menu_ && menu_->IsShortCut({key, shift})) return KeyRoute::MenuShortCut;
+  if (menu_ && menu_->RunShortCut({key, shift})) return KeyRoute::MenuShortCut;
   if (Navigate(key, shift)) return KeyRoute::FocusNavigation;
-  if (OnKeyDown && HandlersSeeKeys()) OnKeyDown(*this, key, shift);
-  if (key != 0 && activeControl_) activeControl_->HandleKeyDown(key, shift);
+  if (OnKeyDown) OnKeyDown(*this, key, shift);
   return KeyRoute::Handlers;
 }
 
 void Form::KeyPress(char key) {
-  if (OnKeyPress && HandlersSeeKeys()) OnKeyPress(*this, key);
-  if (key != 0 && activeControl_) activeControl_->HandleKeyPress(key);
+  if (OnKeyPress) OnKeyPress(*this, key);
 }
 
 void Form::KeyStroke(int key, ShiftState shift, std::optional<char> character) {

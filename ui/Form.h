@@ -28,18 +28,10 @@ class Form : public WinControl {
   Form();
   ~Form() override;
 
-  void SetClientWidth(int width) { SetWidth(width); }
-  void SetClientHeight(int height) { SetHeight(height); }
-
   [[nodiscard]] ui::BorderStyle BorderStyle() const { return borderStyle_; }
   void SetBorderStyle(ui::BorderStyle style);
   [[nodiscard]] bool MaximizeBox() const { return maximizeBox_; }
   void SetMaximizeBox(bool maximizeBox);
-
-  // With key preview the window's key handlers see each key before the
-  // focused control; without it only while no control has the focus.
-  [[nodiscard]] bool KeyPreview() const { return keyPreview_; }
-  void SetKeyPreview(bool keyPreview) { keyPreview_ = keyPreview; }
 
   [[nodiscard]] MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
@@ -50,20 +42,12 @@ class Form : public WinControl {
   // control focused.
   void SetActiveControl(WinControl* control);
 
-  // Moves the focus to the next (or previous) control after `current`
-  // among those that can take it, wrapping around. With `checkTabStop`
-  // (Tab) only controls with TabStop count, anywhere in the window;
-  // without it (the arrows) only the siblings of `current`. Returns false
-  // if none could.
-  bool SelectNext(WinControl* current, bool forward, bool checkTabStop);
-
   // A key going down, routed in this order: menu shortcuts; focus
   // navigation (Tab, Shift+Tab, and the arrows while a control has the
-  // focus; none of them with Alt, Tab not with Ctrl); OnKeyDown; the
-  // focused control. A handler that sets the key to 0 consumes it.
+  // focus; none of them with Alt, Tab not with Ctrl); then OnKeyDown. No
+  // control acts on keys of its own: the game's handler consumes them all.
   KeyRoute KeyDown(int key, ShiftState shift);
-  // A typed character: OnKeyPress, then the focused control unless the
-  // handler set it to 0.
+  // A typed character (ASCII; the game reads no other): OnKeyPress.
   void KeyPress(char key);
   // A whole keystroke as the platform delivers it: the key-down, then its
   // character (if it makes one) unless the menu or navigation took the key.
@@ -79,11 +63,14 @@ class Form : public WinControl {
 
  private:
   bool Navigate(int key, ShiftState shift);
-  [[nodiscard]] bool HandlersSeeKeys() const { return keyPreview_ || !activeControl_; }
+  // Moves the focus to the next (or previous) control after `current`
+  // among those that can take it, wrapping around. With `checkTabStop`
+  // (Tab) only controls with TabStop count, anywhere in the window;
+  // without it (the arrows) only the siblings of `current`.
+  void SelectNext(WinControl* current, bool forward, bool checkTabStop);
 
   ui::BorderStyle borderStyle_ = ui::BorderStyle::Sizeable;
   bool maximizeBox_ = true;
-  bool keyPreview_ = false;
   MainMenu* menu_ = nullptr;
   WinControl* activeControl_ = nullptr;
   bool closed_ = false;

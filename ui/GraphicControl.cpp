@@ -4,13 +4,15 @@
 namespace ui {
 
 void GraphicControl::Invalidate() {
+  // A control that does not show is painted whole when it shows.
+  if (!showing_) return;
   paintPending_ = true;
   Changed(Change::Invalidated);
 }
 
 void GraphicControl::Repaint() {
   paintPending_ = false;
-  if (InWindow()) Paint();
+  if (showing_) Paint();
 }
 
 void GraphicControl::Update() {
@@ -18,7 +20,15 @@ void GraphicControl::Update() {
 }
 
 void GraphicControl::ShowingChanged() {
-  if (Showing()) Invalidate();
+  // Cached, as every cell the board fills asks.
+  const bool showing = Showing();
+  if (showing == showing_) return;
+  showing_ = showing;
+  if (showing_) Invalidate();
+}
+
+void GraphicControl::Drawn(const Rect& area) {
+  if (Peer* peer = GetPeer()) peer->Drawn(area);
 }
 
 }  // namespace ui

@@ -6,8 +6,9 @@
 
 namespace ui {
 
-// A control without a window of its own: it draws on its parent's surface,
-// clipped to its own rectangle, and takes neither the focus nor keys.
+// A control without a window of its own: it shows in its parent's client
+// area, clipped to its own rectangle, and takes neither the focus nor keys.
+// One that draws for itself (the board) does so on its Canvas.
 class GraphicControl : public Control {
  public:
   [[nodiscard]] bool HasWindow() const override { return false; }
@@ -15,18 +16,21 @@ class GraphicControl : public Control {
   // The full repaint of the control's area; called on repaint requests.
   virtual void Paint() {}
 
-  // Draws on the parent's surface at once, in coordinates relative to the
-  // control. Without a parent it draws nothing.
+  // Draws at once, in coordinates relative to the control.
   [[nodiscard]] ui::Canvas& Canvas() { return canvas_; }
+  [[nodiscard]] const ui::Canvas& Canvas() const { return canvas_; }
 
-  // True when the control lies in a window and so has somewhere to draw.
-  [[nodiscard]] bool InWindow() const { return Parent() != nullptr; }
+  // True while the control shows, so that drawing reaches the screen;
+  // before, drawing is skipped and the control is painted whole when it
+  // shows.
+  [[nodiscard]] bool CanDraw() const { return showing_; }
 
-  // Asks for a repaint soon: the platform calls Repaint from its loop.
-  // Moving, resizing, showing or placing the control asks by itself.
+  // Asks for a repaint soon, if the control shows: the platform calls
+  // Update from its loop. Showing, moving or resizing the control asks by
+  // itself.
   void Invalidate();
   [[nodiscard]] bool PaintPending() const { return paintPending_; }
-  // Paints now if the control lies in a window.
+  // Paints now, if the control shows.
   void Repaint();
   // Paints now if a repaint was asked for.
   void Update();
@@ -36,11 +40,16 @@ class GraphicControl : public Control {
 
   void BoundsChanged() override { Invalidate(); }
   void ShowingChanged() override;
-  void ParentChanged() override { Invalidate(); }
 
  private:
+  // The canvas changed the pixels of `area`: the peer shows them.
+  void Drawn(const Rect& area);
+
   ui::Canvas canvas_{*this};
+  bool showing_ = false;
   bool paintPending_ = false;
+
+  friend class ui::Canvas;
 };
 
 }  // namespace ui

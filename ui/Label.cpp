@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Label.h"
 
+#include "ui/Caption.h"
+#include "ui/Services.h"
+
 namespace ui {
 
 void Label::SetAutoSize(bool autoSize) {
   if (autoSize == autoSize_) return;
   autoSize_ = autoSize;
-  Changed(Change::Layout);
+  FitToText();
 }
 
 void Label::SetWordWrap(bool wordWrap) {
@@ -15,8 +18,14 @@ void Label::SetWordWrap(bool wordWrap) {
   Changed(Change::Layout);
 }
 
-void Label::AdjustToText(int width, int height) {
-  if (autoSize_) SetBounds(Left(), Top(), width, height);
+void Label::FitToText() {
+  TextMeasure* measure = InstalledService<TextMeasure>();
+  if (!autoSize_ || !measure) return;
+  // An empty caption measures as a blank, so the label keeps a line's
+  // height.
+  const std::string shown = ParseCaption(Caption()).Text;
+  const TextSize size = measure->Measure(Font(), shown.empty() ? " " : shown);
+  SetBounds(Left(), Top(), size.Width, size.Height);
 }
 
 }  // namespace ui

@@ -10,8 +10,9 @@ namespace ui {
 // reports clicks.
 class Label final : public GraphicControl {
  public:
-  // With AutoSize the platform sizes the label to its text, keeping its
-  // left and top; otherwise it keeps its size.
+  // With AutoSize the label takes the size of its text in its font, as the
+  // platform's TextMeasure tells it, keeping its left and top; otherwise,
+  // or without a TextMeasure, it keeps its size.
   [[nodiscard]] bool AutoSize() const { return autoSize_; }
   void SetAutoSize(bool autoSize);
   // With WordWrap long text breaks at word boundaries within the width and
@@ -19,12 +20,13 @@ class Label final : public GraphicControl {
   [[nodiscard]] bool WordWrap() const { return wordWrap_; }
   void SetWordWrap(bool wordWrap);
 
-  // The platform reports the size its text takes; an AutoSize label takes
-  // it, keeping its left and top.
-  void AdjustToText(int width, int height);
+ protected:
+  void TextChanged() override { FitToText(); }
 
  private:
-  bool autoSize_ = true;
+  void FitToText();
+
+  bool autoSize_ = false;
   bool wordWrap_ = false;
 };
 

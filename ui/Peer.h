@@ -1,35 +1,33 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "ui/Rect.h"
+
 namespace ui {
 
-// What changed in a control or menu item, so that its peer updates only
-// that part of what it shows.
+// What changed in a control, so that its peer updates only that part of
+// what it shows.
 enum class Change {
   Bounds,
   Visible,
   Enabled,
   Caption,
   Font,
-  Color,
   Cursor,
   Parent,
   Focus,
   Checked,
-  Range,
-  Position,
+  Position,     // a progress bar's range or position
   Picture,
-  Layout,     // a property of a control's own look (bevel, word wrap, ...)
-  Menu,
-  ShortCut,
+  Layout,       // a property of a control's own look: word wrap, the frame's border, the menu
   Invalidated,  // a windowless control wants to be painted
   Closed,
 };
 
-// The platform's side of a control or menu item: the object that shows it.
-// The model tells its peer what changed; the peer reads the new state from
-// the model and reports the user's actions back through the model's
-// operations. A control without a peer behaves the same, unseen.
+// The platform's side of a control: the object that shows it. The model
+// tells its peer what changed; the peer reads the new state from the model
+// and reports the user's actions back through the model's operations. A
+// control without a peer behaves the same, unseen.
 class Peer {
  public:
   Peer() = default;
@@ -38,6 +36,9 @@ class Peer {
   virtual ~Peer() = default;
 
   virtual void Changed(Change what) = 0;
+  // A windowless control drew on its own pixels at `area`, in its own
+  // coordinates; the peer puts them on the screen.
+  virtual void Drawn(const Rect& /*area*/) {}
 };
 
 }  // namespace ui

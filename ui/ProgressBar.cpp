@@ -8,14 +8,14 @@ namespace ui {
 void ProgressBar::SetMin(int min) {
   if (min == min_) return;
   min_ = min;
-  Changed(Change::Range);
+  Changed(Change::Position);
   SetPosition(position_);
 }
 
 void ProgressBar::SetMax(int max) {
   if (max == max_) return;
   max_ = max;
-  Changed(Change::Range);
+  Changed(Change::Position);
   SetPosition(position_);
 }
 

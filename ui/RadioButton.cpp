@@ -20,8 +20,4 @@ void RadioButton::Click() {
   WinControl::Click();
 }
 
-void RadioButton::HandleKeyDown(int& key, ShiftState shift) {
-  if (key == kKeySpace && shift == ShiftState{}) Click();
-}
-
 }  // namespace ui

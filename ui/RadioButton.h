@@ -15,7 +15,6 @@ class RadioButton final : public WinControl {
 
   // The user's click: selects the button, then runs OnClick.
   void Click() override;
-  void HandleKeyDown(int& key, ShiftState shift) override;
 
  private:
   bool checked_ = false;

@@ -33,24 +33,6 @@ bool WinControl::Focused() const {
   return form && form->ActiveControl() == this;
 }
 
-Surface& WinControl::Surface() {
-  if (!surface_) surface_ = std::make_unique<ui::Surface>(ClientWidth(), ClientHeight(), Color());
-  return *surface_;
-}
-
-void WinControl::HandleKeyDown(int& /*key*/, ShiftState /*shift*/) {}
-
-void WinControl::HandleKeyPress(char& /*key*/) {}
-
-void WinControl::ChangedWithChildren(Change what) {
-  Changed(what);
-  for (Control* control : controls_) control->ChangedWithChildren(what);
-}
-
-void WinControl::BoundsChanged() {
-  if (surface_) surface_->Resize(ClientWidth(), ClientHeight(), Color());
-}
-
 void WinControl::InsertControl(Control& control) {
   if (auto* window = dynamic_cast<WinControl*>(&control)) {
     window->tabOrder_ = static_cast<int>(

@@ -1,17 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <memory>
 #include <vector>
 
 #include "ui/Control.h"
-#include "ui/Keys.h"
-#include "ui/Surface.h"
 
 namespace ui {
 
-// A control with a window of its own: it holds other controls, can take
-// the focus and receives the keys while it has it.
+// A control with a window of its own: it holds other controls and can take
+// the focus.
 class WinControl : public Control {
  public:
   ~WinControl() override;
@@ -20,10 +17,6 @@ class WinControl : public Control {
 
   // The controls whose parent this is, in the order they were placed.
   [[nodiscard]] const std::vector<Control*>& Controls() const { return controls_; }
-
-  // The size of the area the children are placed in.
-  [[nodiscard]] virtual int ClientWidth() const { return Width(); }
-  [[nodiscard]] virtual int ClientHeight() const { return Height(); }
 
   // The position among the windowed siblings for Tab; ties keep the order
   // of placing. A new control goes after the siblings it finds.
@@ -35,24 +28,13 @@ class WinControl : public Control {
 
   // In a form, and visible and enabled up to it (the form itself may still
   // be hidden).
-  [[nodiscard]] virtual bool CanFocus() const;
+  [[nodiscard]] bool CanFocus() const;
   // Gives this control the focus; raises Exception when it cannot take it.
   void SetFocus();
   [[nodiscard]] bool Focused() const;
 
-  // The pixels of the client area, made on first use, that windowless
-  // children draw on.
-  [[nodiscard]] ui::Surface& Surface();
-
-  // The focused control's own handling of a key the form passed on.
-  virtual void HandleKeyDown(int& key, ShiftState shift);
-  virtual void HandleKeyPress(char& key);
-
  protected:
   WinControl() = default;
-
-  void ChangedWithChildren(Change what) override;
-  void BoundsChanged() override;
 
  private:
   void InsertControl(Control& control);
@@ -61,7 +43,6 @@ class WinControl : public Control {
   std::vector<Control*> controls_;
   int tabOrder_ = 0;
   bool tabStop_ = false;
-  std::unique_ptr<ui::Surface> surface_;
 
   friend class Control;
 };

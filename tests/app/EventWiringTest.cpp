@@ -11,7 +11,7 @@
 #include "tests/ui/testing/RecordingShellService.h"
 #include "ui/Application.h"
 #include "ui/Keys.h"
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace {
 

@@ -10,7 +10,7 @@
 #include "base/Exception.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
 #include "ui/Application.h"
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 // Declared outside any unnamed namespace so that the report names it as
 // the program spells it.

@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/board/BoardScreen.h"
 
-#include "ui/WinControl.h"
-
 namespace {
 
 char SymbolOf(TColor color, Legend legend) {
@@ -12,11 +10,8 @@ char SymbolOf(TColor color, Legend legend) {
   return '?';
 }
 
-// Reads through the parent's surface rather than the board's canvas, so
-// that pixels just outside the board can be read too.
-TColor PixelAt(TBrickfall& board, int x, int y) {
-  return board.Parent()->Surface().Pixel(board.Left() + x, board.Top() + y);
-}
+// Outside the board, clNone.
+TColor PixelAt(const TBrickfall& board, int x, int y) { return board.Canvas().Pixel(x, y); }
 
 }  // namespace
 
@@ -54,12 +49,10 @@ std::string ScreenPixels(TBrickfall& board, ui::Rect area, Legend legend) {
   return text;
 }
 
-std::vector<TColor> SurfaceSnapshot(TBrickfall& board) {
-  const ui::Surface& surface = board.Parent()->Surface();
+std::vector<TColor> CanvasSnapshot(TBrickfall& board) {
   std::vector<TColor> pixels;
-  pixels.reserve(static_cast<std::size_t>(surface.Width()) * static_cast<std::size_t>(surface.Height()));
-  for (int y = 0; y < surface.Height(); ++y) {
-    for (int x = 0; x < surface.Width(); ++x) pixels.push_back(surface.Pixel(x, y));
+  for (int y = 0; y < board.Canvas().Height(); ++y) {
+    for (int x = 0; x < board.Canvas().Width(); ++x) pixels.push_back(PixelAt(board, x, y));
   }
   return pixels;
 }

@@ -9,8 +9,7 @@
 #include "board/Brickfall.h"
 #include "ui/Rect.h"
 
-// What a placed board shows, read back from its parent's pixels and
-// written as text. A legend names the colours a test expects; any other
+// What a shown board shows, read back from its pixels and written as text. A legend names the colours a test expects; any other
 // colour reads as '?'.
 
 struct ColorSymbol {
@@ -30,8 +29,9 @@ using Legend = std::initializer_list<ColorSymbol>;
                                       int lastRow = 0);
 
 // The pixels of area, given relative to the board's top-left pixel and
-// allowed to reach beyond it, one character each.
+// allowed to reach beyond it (where the board has no pixels: clNone), one
+// character each.
 [[nodiscard]] std::string ScreenPixels(TBrickfall& board, ui::Rect area, Legend legend);
 
-// Every pixel of the parent's surface, for comparing before and after.
-[[nodiscard]] std::vector<TColor> SurfaceSnapshot(TBrickfall& board);
+// Every pixel of the board, for comparing before and after.
+[[nodiscard]] std::vector<TColor> CanvasSnapshot(TBrickfall& board);

@@ -21,7 +21,6 @@ class GameWindow final : public ui::Form {
   GameWindow() {
     SetCaption("Tolvanix PlimBora");
     SetBounds(109, 96, 575, 377);
-    SetKeyPreview(true);
     Place(Image2, this, 200, 112, 369, 233);
     Place(stackbox, this, 8, 8, 181, 361);
     Place(GroupBox2, this, 200, 112, 369, 105);

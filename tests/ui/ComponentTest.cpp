@@ -27,19 +27,8 @@ TEST(ComponentTest, DestroysWhatItOwnsTheLatestFirst) {
     Noted& first = owner.Create<Noted>("first", log);
     first.Create<Noted>("inner", log);
     owner.Create<Noted>("second", log);
-    EXPECT_EQ(first.Owner(), &owner);
   }
   EXPECT_THAT(log, ElementsAre("second", "first", "inner"));
-}
-
-TEST(ComponentTest, FindsOwnedComponentsByNameAtAnyDepth) {
-  std::vector<std::string> log;
-  Component owner;
-  Noted& outer = owner.Create<Noted>("Panel1", log);
-  Noted& inner = outer.Create<Noted>("Label4", log);
-  EXPECT_EQ(owner.FindComponent("Label4"), &inner);
-  EXPECT_EQ(owner.FindComponent("Panel1"), &outer);
-  EXPECT_EQ(owner.FindComponent("Label5"), nullptr);
 }
 
 }  // namespace

@@ -10,7 +10,6 @@
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
 #include "ui/Label.h"
-#include "ui/Panel.h"
 
 namespace ui {
 namespace {
@@ -117,43 +116,10 @@ TEST_F(ControlTest, ShowingFollowsTheParents) {
   EXPECT_TRUE(inner.Visible());
 }
 
-TEST_F(ControlTest, AControlFollowsItsParentsFontUntilGivenItsOwn) {
-  Font frameFont;
-  frameFont.Bold = true;
-  frameFont.Color = clOlive;
-  frame.SetFont(frameFont);
-  EXPECT_EQ(inner.Font(), frameFont);
-
-  Font ownFont;
-  ownFont.Color = clWindowText;
-  inner.SetFont(ownFont);
-  frameFont.Italic = true;
-  frame.SetFont(frameFont);
-  EXPECT_EQ(inner.Font(), ownFont) << "a control with its own font keeps it";
-  EXPECT_FALSE(inner.ParentFont());
-}
-
-TEST_F(ControlTest, TheFormsFontIsTheWindowFontByDefault) {
-  EXPECT_EQ(label.Font(), Font{});
+TEST_F(ControlTest, EveryControlStartsWithTheWindowFont) {
   EXPECT_EQ(label.Font().Name, "MS Sans Serif");
   EXPECT_EQ(label.Font().Height, 11);
-}
-
-TEST_F(ControlTest, ALabelPaintsItsBackgroundInItsParentsColour) {
-  form.SetColor(clBtnFace);
-  EXPECT_EQ(label.Color(), clBtnFace);
-  form.SetColor(clRed);
-  EXPECT_EQ(label.Color(), clRed);
-}
-
-TEST_F(ControlTest, AFontChangeReachesThePeersOfTheControlsThatFollowIt) {
-  std::vector<std::string> log;
-  inner.SetPeer(std::make_unique<testing::RecordingPeer>("inner", log));
-  outer.SetPeer(std::make_unique<testing::RecordingPeer>("outer", log));
-  Font bold;
-  bold.Bold = true;
-  frame.SetFont(bold);
-  EXPECT_THAT(log, ElementsAre("inner:Font"));
+  EXPECT_EQ(inner.Font().Color, clWindowText);
 }
 
 TEST_F(ControlTest, ANegativeSizeIsStoredAsZero) {
@@ -180,12 +146,6 @@ TEST_F(ControlTest, AClickRunsOnClickWithTheControlAsSender) {
   label.OnClick = [&](TObject& s) { sender = &s; };
   label.Click();
   EXPECT_EQ(sender, &label);
-}
-
-TEST_F(ControlTest, WindowedControlsAndWindowlessOnesAreTold) {
-  EXPECT_TRUE(outer.HasWindow());
-  EXPECT_TRUE(frame.HasWindow());
-  EXPECT_FALSE(label.HasWindow());
 }
 
 }  // namespace

@@ -1,16 +1,19 @@
 // SPDX-License-Identifier: MIT
 #include "ui/GraphicControl.h"
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include "ui/Form.h"
-#include "ui/Panel.h"
+#include "ui/SystemColors.h"
 
 namespace ui {
 namespace {
 
-// A windowless control that paints a frame of its own size, as a board
-// does, and counts its repaints.
+using ::testing::ElementsAre;
+
+// A windowless control that paints itself red under a black top line, as
+// a board does, counts its repaints and records what it tells its peer.
 class Framed final : public GraphicControl {
  public:
   void Paint() override {
@@ -21,14 +24,23 @@ class Framed final : public GraphicControl {
   int paints = 0;
 };
 
-// The form's surface around the control drawn as text: '#' black, 'r' red,
-// '-' the form's background.
-std::string Picture(Form& form, Rect area) {
+class DrawnRecorder final : public Peer {
+ public:
+  explicit DrawnRecorder(std::vector<Rect>& drawn) : drawn_(drawn) {}
+  void Changed(Change /*what*/) override {}
+  void Drawn(const Rect& area) override { drawn_.push_back(area); }
+
+ private:
+  std::vector<Rect>& drawn_;
+};
+
+// The control's pixels as text: '#' black, 'r' red, '.' white.
+std::string Picture(const GraphicControl& control) {
   std::string text;
-  for (int y = area.Top; y < area.Bottom; ++y) {
-    for (int x = area.Left; x < area.Right; ++x) {
-      const TColor pixel = form.Surface().Pixel(x, y);
-      text += pixel == clBlack ? '#' : pixel == clRed ? 'r' : pixel == clWhite ? '-' : '?';
+  for (int y = 0; y < control.Canvas().Height(); ++y) {
+    for (int x = 0; x < control.Canvas().Width(); ++x) {
+      const TColor pixel = control.Canvas().Pixel(x, y);
+      text += pixel == clBlack ? '#' : pixel == clRed ? 'r' : pixel == clWhite ? '.' : '?';
     }
     text += '\n';
   }
@@ -38,104 +50,89 @@ std::string Picture(Form& form, Rect area) {
 class GraphicControlTest : public ::testing::Test {
  protected:
   GraphicControlTest() {
-    form.SetColor(clWhite);
-    form.SetBounds(0, 0, 8, 6);
+    form.SetBounds(0, 0, 20, 20);
+    framed.SetParent(&form);
+    framed.SetBounds(2, 1, 6, 5);
+    form.Show();
+    framed.Canvas().FillRect(0, 0, 6, 5, clWhite);
   }
 
   Form form;
   Framed& framed = form.Create<Framed>();
 };
 
-TEST_F(GraphicControlTest, DrawsOnTheParentsSurfaceRelativeToItselfAndClippedToItself) {
-  framed.SetParent(&form);
-  framed.SetBounds(2, 1, 4, 3);
-  framed.Canvas().FillRect(-5, -5, 50, 50, clRed);
-  framed.Canvas().Line(-2, 0, 9, 0);
+TEST_F(GraphicControlTest, DrawsOnPixelsOfItsOwnSizeClippedToThem) {
+  framed.Canvas().FillRect(-5, 3, 2, 50, clRed);   // right and bottom edges excluded
+  framed.Canvas().FillRect(3, 3, 3, 5, clRed);     // empty: draws nothing
+  framed.Canvas().Line(4, 0, 1, 0);                // end point excluded, walking left
+  framed.Canvas().Line(5, 1, 5, 4);
+  framed.Canvas().Line(0, 0, 3, 3);                // not straight: not drawn
   framed.Canvas().SetPixel(3, 2, clBlack);
-  framed.Canvas().SetPixel(4, 2, clBlack);
-  EXPECT_EQ(Picture(form, {0, 0, 8, 6}),
-            "--------\n"
-            "--####--\n"
-            "--rrrr--\n"
-            "--rrr#--\n"
-            "--------\n"
-            "--------\n");
+  framed.Canvas().SetPixel(9, 2, clBlack);
+  EXPECT_EQ(Picture(framed),
+            "..###.\n"
+            ".....#\n"
+            "...#.#\n"
+            "rr...#\n"
+            "rr....\n");
+  EXPECT_EQ(framed.Canvas().Pixel(6, 0), clNone) << "outside the control";
 }
 
-TEST_F(GraphicControlTest, ReadsItsOwnPixelsBack) {
-  framed.SetParent(&form);
-  framed.SetBounds(2, 1, 4, 3);
-  framed.Canvas().SetPixel(1, 1, clRed);
-  EXPECT_EQ(framed.Canvas().Pixel(1, 1), clRed);
-  EXPECT_EQ(framed.Canvas().Pixel(0, 0), clWhite);
-  EXPECT_EQ(framed.Canvas().Pixel(4, 0), clNone) << "outside the control";
+TEST_F(GraphicControlTest, SystemColoursResolveThroughThePlatformsTableWhenDrawn) {
+  SystemColorTable table = DefaultSystemColors();
+  table[clWindowText & 0xFF] = clNavy;
+  SetSystemColors(table);
+  framed.Canvas().SetPixel(0, 0, clWindowText);
+  SetSystemColors(DefaultSystemColors());
+  EXPECT_EQ(framed.Canvas().Pixel(0, 0), clNavy);
+  EXPECT_EQ(ResolveColor(0x1FFFFFFF), 0xFFFFFFu) << "a plain colour drops its top byte";
+  EXPECT_EQ(ResolveColor(0x800000FF), clBlack) << "an unknown system colour is black";
 }
 
-TEST_F(GraphicControlTest, InNoWindowItDrawsNothingAndRaisesNothing) {
-  Framed loose;
-  loose.SetBounds(0, 0, 5, 5);
-  EXPECT_FALSE(loose.InWindow());
-  EXPECT_NO_THROW(loose.Canvas().FillRect(0, 0, 5, 5, clRed));
-  EXPECT_NO_THROW(loose.Canvas().Line(0, 0, 5, 5));
-  EXPECT_NO_THROW(loose.Canvas().SetPixel(1, 1, clRed));
-  EXPECT_EQ(loose.Canvas().Pixel(1, 1), clNone);
-  loose.Repaint();
-  EXPECT_EQ(loose.paints, 0);
+TEST_F(GraphicControlTest, PixelsAreStoredForThePlatformAsXrgb) {
+  framed.Canvas().SetPixel(0, 0, RgbColor(0x12, 0x34, 0x56));
+  EXPECT_EQ(framed.Canvas().Bits()[0], 0xFF123456u);
 }
 
-TEST_F(GraphicControlTest, ThePenStartsBlackAndOnePixelWide) {
-  EXPECT_EQ(framed.Canvas().PenColor(), clBlack);
-  EXPECT_EQ(framed.Canvas().PenWidth(), 1);
+TEST_F(GraphicControlTest, ThePeerIsToldEachChangedRectangleInTheControlsCoordinates) {
+  std::vector<Rect> drawn;
+  framed.SetPeer(std::make_unique<DrawnRecorder>(drawn));
+  framed.Canvas().FillRect(2, 2, 20, 4, clRed);
+  framed.Canvas().Line(0, 4, 3, 4);
+  framed.Canvas().SetPixel(-1, 0, clRed);
+  EXPECT_THAT(drawn, ElementsAre(Rect{2, 2, 6, 4}, Rect{0, 4, 3, 5}));
 }
 
-TEST_F(GraphicControlTest, PlacingMovingOrShowingAsksForARepaint) {
-  framed.SetParent(&form);
-  EXPECT_TRUE(framed.PaintPending());
-  framed.Update();
-  EXPECT_EQ(framed.paints, 1);
-  EXPECT_FALSE(framed.PaintPending());
-
-  framed.SetBounds(1, 1, 3, 3);
-  EXPECT_TRUE(framed.PaintPending());
-  framed.Update();
-
+TEST_F(GraphicControlTest, WhileItDoesNotShowItDrawsNothingAndIsPaintedWholeWhenItShows) {
+  form.Hide();
+  framed.Canvas().FillRect(0, 0, 6, 5, clRed);
+  framed.Repaint();
+  EXPECT_EQ(framed.paints, 0);
+  EXPECT_EQ(framed.Canvas().Pixel(0, 1), clWhite);
   form.Show();
   EXPECT_TRUE(framed.PaintPending());
+  framed.Update();
+  framed.Update();
+  EXPECT_EQ(framed.paints, 1);
+  EXPECT_EQ(framed.Canvas().Pixel(0, 1), clRed);
+
+  Framed loose;
+  loose.SetBounds(0, 0, 5, 5);
+  loose.Canvas().FillRect(0, 0, 5, 5, clRed);
+  EXPECT_EQ(loose.Canvas().Pixel(1, 1), clNone) << "in no window there is nothing to draw on";
+}
+
+TEST_F(GraphicControlTest, ResizingOrShowingAgainAsksForARepaintThatStartsFromBlack) {
+  framed.Update();
+  framed.SetBounds(2, 1, 3, 2);
+  EXPECT_TRUE(framed.PaintPending());
+  framed.Canvas().SetPixel(0, 1, clWhite);
+  EXPECT_EQ(Picture(framed), "###\n.##\n");
   framed.Update();
   framed.Hide();
   EXPECT_FALSE(framed.PaintPending());
   framed.Show();
   EXPECT_TRUE(framed.PaintPending());
-  framed.Update();
-  framed.Update();
-  EXPECT_EQ(framed.paints, 4);
-}
-
-TEST_F(GraphicControlTest, AResizedParentKeepsWhatWasDrawn) {
-  framed.SetParent(&form);
-  framed.SetBounds(0, 0, 2, 2);
-  framed.Repaint();
-  form.SetBounds(0, 0, 3, 3);
-  EXPECT_EQ(Picture(form, {0, 0, 3, 3}),
-            "##-\n"
-            "rr-\n"
-            "---\n");
-}
-
-TEST_F(GraphicControlTest, ItTakesNeitherTheFocusNorAWindow) {
-  EXPECT_FALSE(framed.HasWindow());
-}
-
-TEST_F(GraphicControlTest, ControlsInAPanelDrawOnThePanelsOwnSurface) {
-  Panel& panel = form.Create<Panel>();
-  panel.SetParent(&form);
-  panel.SetBounds(4, 4, 4, 2);
-  panel.SetColor(clWhite);
-  framed.SetParent(&panel);
-  framed.SetBounds(1, 0, 2, 1);
-  framed.Repaint();
-  EXPECT_EQ(panel.Surface().Pixel(1, 0), clBlack);
-  EXPECT_EQ(form.Surface().Pixel(5, 4), clWhite);
 }
 
 }  // namespace

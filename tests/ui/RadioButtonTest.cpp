@@ -79,11 +79,5 @@ TEST_F(RadioButtonTest, TabStopsOnlyAtTheSelectedButton) {
   EXPECT_TRUE(second.TabStop());
 }
 
-TEST_F(RadioButtonTest, SpaceOnTheFocusedButtonSelectsIt) {
-  second.SetFocus();
-  form.KeyDown(kKeySpace, {});
-  EXPECT_TRUE(second.Checked());
-}
-
 }  // namespace
 }  // namespace ui

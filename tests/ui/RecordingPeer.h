@@ -17,27 +17,10 @@ class RecordingPeer final : public Peer {
   void Changed(Change what) override { log_.push_back(name_ + ":" + ChangeName(what)); }
 
   static std::string ChangeName(Change what) {
-    switch (what) {
-      case Change::Bounds: return "Bounds";
-      case Change::Visible: return "Visible";
-      case Change::Enabled: return "Enabled";
-      case Change::Caption: return "Caption";
-      case Change::Font: return "Font";
-      case Change::Color: return "Color";
-      case Change::Cursor: return "Cursor";
-      case Change::Parent: return "Parent";
-      case Change::Focus: return "Focus";
-      case Change::Checked: return "Checked";
-      case Change::Range: return "Range";
-      case Change::Position: return "Position";
-      case Change::Picture: return "Picture";
-      case Change::Layout: return "Layout";
-      case Change::Menu: return "Menu";
-      case Change::ShortCut: return "ShortCut";
-      case Change::Invalidated: return "Invalidated";
-      case Change::Closed: return "Closed";
-    }
-    return "?";
+    static const char* const kNames[] = {"Bounds",  "Visible", "Enabled",  "Caption", "Font",
+                                         "Cursor",  "Parent",  "Focus",    "Checked", "Position",
+                                         "Picture", "Layout",  "Invalidated", "Closed"};
+    return kNames[static_cast<int>(what)];
   }
 
  private:

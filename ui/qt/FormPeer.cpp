@@ -1,15 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/FormPeer.h"
 
-#include <QApplication>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QVBoxLayout>
 
-#include "ui/qt/MenuItemPeer.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
-#include "ui/qt/Text.h"
 
 namespace ui::qt {
 namespace {
@@ -33,6 +30,27 @@ class FormWindow final : public QWidget {
   Platform& platform_;
   Form& form_;
 };
+
+// Adds one item, and the items under it, to a menu bar or a menu. A
+// command's text is its caption in Qt's mnemonic form, then a tab and the
+// shortcut's name, which Qt shows at the right; the shortcut itself is
+// matched by the model's key routing, not by Qt.
+template <class Container>
+void AddMenuItem(Platform& platform, Container& container, MenuItem& item) {
+  if (item.IsSeparator()) {
+    container.addSeparator();
+  } else if (!item.Items().empty()) {
+    QMenu* menu = container.addMenu(MnemonicText(item.Caption()));
+    for (MenuItem* child : item.Items()) AddMenuItem(platform, *menu, *child);
+  } else {
+    QString text = MnemonicText(item.Caption());
+    if (const std::string shortCut = ShortCutToText(item.ShortCut()); !shortCut.empty()) {
+      text += u'\t' + ToQString(shortCut);
+    }
+    QAction* action = container.addAction(text);
+    QObject::connect(action, &QAction::triggered, action, [&platform, &item] { platform.Guard([&item] { item.Click(); }); });
+  }
+}
 
 }  // namespace
 
@@ -63,10 +81,9 @@ Form* FormPeer::FormOf(const QWidget* window) {
 void FormPeer::ApplyOwn(Change what) {
   switch (what) {
     case Change::Caption: Widget()->setWindowTitle(WindowTitleText(form_.Caption())); break;
-    case Change::Layout: ApplyFrame(); break;
-    case Change::Menu:
-      if (menuBuilt_) ScheduleMenuRebuild();
-      else BuildMenu();
+    case Change::Layout:
+      ApplyFrame();
+      if (form_.Menu() != shownMenu_) BuildMenu();
       break;
     case Change::Closed:
       Widget()->hide();
@@ -91,13 +108,6 @@ void FormPeer::ApplyVisible() {
   window->setVisible(form_.Visible());
 }
 
-void FormPeer::ApplyColors() {
-  WidgetPeer::ApplyColors();
-  QPalette palette = client_->palette();
-  palette.setColor(QPalette::Window, ToQColor(form_.Color()));
-  client_->setPalette(palette);
-}
-
 void FormPeer::ApplyFocus() {
   // With no control focused the window itself takes the keys.
   if (form_.ActiveControl()) return;
@@ -114,52 +124,12 @@ void FormPeer::ApplyFrame() {
   ApplyVisible();
 }
 
-namespace {
-
-// Adds one item, and the items under it, to a menu bar or a menu.
-template <class Container>
-void AddMenuItem(Platform& platform, Container& container, MenuItem& item, QVector<QPointer<QMenu>>* menus,
-                 const std::function<void()>& rebuild) {
-  QAction* action = nullptr;
-  if (item.IsSeparator()) {
-    action = container.addSeparator();
-  } else if (!item.Items().empty()) {
-    QMenu* menu = container.addMenu(MnemonicText(item.Caption()));
-    if (menus) menus->append(menu);
-    for (MenuItem* child : item.Items()) AddMenuItem(platform, *menu, *child, nullptr, rebuild);
-    action = menu->menuAction();
-  } else {
-    action = container.addAction(MenuItemPeer::ActionText(item));
-  }
-  item.SetPeer(std::make_unique<MenuItemPeer>(platform, item, *action, rebuild));
-}
-
-}  // namespace
-
 void FormPeer::BuildMenu() {
-  menuBuilt_ = true;
+  shownMenu_ = form_.Menu();
   menuBar_->clear();
-  for (const QPointer<QMenu>& menu : menus_) delete menu.data();
-  menus_.clear();
-  MainMenu* menu = form_.Menu();
-  menuBar_->setVisible(menu != nullptr);
-  if (!menu) return;
-  const std::function<void()> rebuild = [this] { ScheduleMenuRebuild(); };
-  for (MenuItem* item : menu->Items().Items()) AddMenuItem(GetPlatform(), *menuBar_, *item, &menus_, rebuild);
-}
-
-void FormPeer::ScheduleMenuRebuild() {
-  // Never at once: the change may come from a handler of an action that a
-  // rebuild would delete under it.
-  if (menuRebuildScheduled_) return;
-  menuRebuildScheduled_ = true;
-  QMetaObject::invokeMethod(
-      Widget(),
-      [this] {
-        menuRebuildScheduled_ = false;
-        BuildMenu();
-      },
-      Qt::QueuedConnection);
+  menuBar_->setVisible(shownMenu_ != nullptr);
+  if (!shownMenu_) return;
+  for (MenuItem* item : shownMenu_->Items().Items()) AddMenuItem(GetPlatform(), *menuBar_, *item);
 }
 
 }  // namespace ui::qt

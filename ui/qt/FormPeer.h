@@ -3,12 +3,9 @@
 
 #include <QMenuBar>
 #include <QPointer>
-#include <QVector>
 
 #include "ui/Form.h"
 #include "ui/qt/WidgetPeer.h"
-
-class QMenu;
 
 namespace ui::qt {
 
@@ -30,20 +27,16 @@ class FormPeer final : public WidgetPeer {
   void ApplyParent() override {}
   void ApplyBounds() override;
   void ApplyVisible() override;
-  void ApplyColors() override;
   void ApplyFocus() override;
 
  private:
   void ApplyFrame();
   void BuildMenu();
-  void ScheduleMenuRebuild();
 
   Form& form_;
   QPointer<QWidget> client_;
   QPointer<QMenuBar> menuBar_;
-  QVector<QPointer<QMenu>> menus_;
-  bool menuBuilt_ = false;
-  bool menuRebuildScheduled_ = false;
+  const MainMenu* shownMenu_ = nullptr;
 };
 
 }  // namespace ui::qt

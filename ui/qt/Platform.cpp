@@ -6,57 +6,16 @@
 #include <QAbstractButton>
 #include <QApplication>
 
-#include "ui/Button.h"
-#include "ui/GroupBox.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/Panel.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
 #include "ui/Timer.h"
-#include "ui/qt/ButtonPeer.h"
+#include "ui/qt/ControlPeers.h"
 #include "ui/qt/FormPeer.h"
-#include "ui/qt/GroupBoxPeer.h"
-#include "ui/qt/LabelPeer.h"
-#include "ui/qt/PanelPeer.h"
-#include "ui/qt/PicturePeer.h"
-#include "ui/qt/ProgressBarPeer.h"
 #include "ui/qt/QTimerPeer.h"
-#include "ui/qt/RadioButtonPeer.h"
 #include "ui/qt/Style.h"
-#include "ui/qt/SurfacePeer.h"
-#include "ui/qt/Text.h"
 
 namespace ui::qt {
-namespace {
-
-// A windowed control of no special kind: a plain area in its colour.
-class ContainerPeer final : public WidgetPeer {
- public:
-  ContainerPeer(Platform& platform, WinControl& control) : WidgetPeer(platform, control, new QWidget) {
-    Widget()->setAutoFillBackground(true);
-  }
-};
-
-std::unique_ptr<WidgetPeer> MakePeer(Platform& platform, Control& control) {
-  if (auto* form = dynamic_cast<Form*>(&control)) return std::make_unique<FormPeer>(platform, *form);
-  if (auto* label = dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(platform, *label);
-  if (auto* image = dynamic_cast<Image*>(&control)) return std::make_unique<PicturePeer>(platform, *image);
-  if (auto* graphic = dynamic_cast<GraphicControl*>(&control)) return std::make_unique<SurfacePeer>(platform, *graphic);
-  if (auto* radio = dynamic_cast<RadioButton*>(&control)) return std::make_unique<RadioButtonPeer>(platform, *radio);
-  if (auto* button = dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(platform, *button);
-  if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
-  if (auto* box = dynamic_cast<GroupBox*>(&control)) return std::make_unique<GroupBoxPeer>(platform, *box);
-  if (auto* panel = dynamic_cast<Panel*>(&control)) return std::make_unique<PanelPeer>(platform, *panel);
-  return std::make_unique<ContainerPeer>(platform, dynamic_cast<WinControl&>(control));
-}
-
-}  // namespace
 
 Platform::Platform() {
   SetSystemColors(SystemColorsFrom(QApplication::palette()));
-  SetMessageBoxService(&messageBoxes_);
-  SetShellService(&shell_);
   // Only the main form's closing ends the loop, not the last box closing.
   QApplication::setQuitOnLastWindowClosed(false);
   qApp->installEventFilter(&keyRouter_);
@@ -64,8 +23,6 @@ Platform::Platform() {
 
 Platform::~Platform() {
   qApp->removeEventFilter(&keyRouter_);
-  if (InstalledShellService() == &shell_) SetShellService(nullptr);
-  if (InstalledMessageBoxService() == &messageBoxes_) SetMessageBoxService(nullptr);
   SetSystemColors(DefaultSystemColors());
 }
 
@@ -133,7 +90,9 @@ void Platform::FormClosed(const Form& form) {
 
 void Platform::BindControl(Control& control) {
   if (!control.GetPeer()) {
-    std::unique_ptr<WidgetPeer> peer = MakePeer(*this, control);
+    std::unique_ptr<WidgetPeer> peer;
+    if (auto* form = dynamic_cast<Form*>(&control)) peer = std::make_unique<FormPeer>(*this, *form);
+    else peer = MakeControlPeer(*this, control);
     WidgetPeer& attached = *peer;
     control.SetPeer(std::move(peer));
     attached.SyncAll();

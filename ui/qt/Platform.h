@@ -10,14 +10,14 @@
 #include "ui/Application.h"
 #include "ui/Platform.h"
 #include "ui/WinControl.h"
-#include "ui/qt/DesktopShell.h"
 #include "ui/qt/KeyRouter.h"
-#include "ui/qt/QtMessageBoxService.h"
+#include "ui/qt/Services.h"
 
 namespace ui::qt {
 
 // The Qt 6 Widgets platform. Made after the QApplication, it installs the
-// message boxes, the desktop shell and the palette's system colours, and
+// message boxes, the desktop shell, the font metrics and the palette's
+// system colours, and
 // takes the keys of every form's window. Bind gives a form's controls,
 // menu and timers their Qt peers.
 class Platform final : public ui::Platform {
@@ -54,8 +54,12 @@ class Platform final : public ui::Platform {
   std::string title_;
   const Form* running_ = nullptr;
   KeyRouter keyRouter_{*this};
-  QtMessageBoxService messageBoxes_;
+  MessageBoxes messageBoxes_;
   DesktopShell shell_;
+  FontMetrics fontMetrics_;
+  ScopedService<MessageBoxService> messageBoxesInstalled_{messageBoxes_};
+  ScopedService<ShellService> shellInstalled_{shell_};
+  ScopedService<TextMeasure> fontMetricsInstalled_{fontMetrics_};
 };
 
 }  // namespace ui::qt

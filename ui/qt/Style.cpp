@@ -3,7 +3,7 @@
 
 #include <QFontDatabase>
 
-#include "ui/qt/Text.h"
+#include "ui/Caption.h"
 
 namespace ui::qt {
 namespace {
@@ -16,6 +16,20 @@ TColor FromQColor(const QColor& color) {
 }
 
 }  // namespace
+
+QString MnemonicText(std::string_view caption) {
+  const CaptionText parsed = ParseCaption(caption);
+  const std::string_view text = parsed.Text;
+  auto escaped = [](std::string_view part) { return ToQString(part).replace(u'&', QStringLiteral("&&")); };
+  if (!parsed.AccessIndex) return escaped(text);
+  const std::size_t at = *parsed.AccessIndex;
+  return escaped(text.substr(0, at)) + u'&' + escaped(text.substr(at, parsed.AccessLength)) +
+         escaped(text.substr(at + parsed.AccessLength));
+}
+
+QString WindowTitleText(std::string_view title) {
+  return ToQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));
+}
 
 QColor ToQColor(TColor color) {
   const TColor rgb = ResolveColor(color);
@@ -36,9 +50,7 @@ QFont ToQFont(const Font& font) {
   }
   result.setPixelSize(std::max(font.Height, 1));
   result.setBold(font.Bold);
-  result.setItalic(font.Italic);
   result.setUnderline(font.Underline);
-  result.setStrikeOut(font.StrikeOut);
   result.setResolveMask(QFont::AllPropertiesResolved);
   return result;
 }

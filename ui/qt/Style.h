@@ -1,15 +1,34 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string_view>
+
 #include <QColor>
 #include <QFont>
 #include <QPalette>
+#include <QString>
 
 #include "base/Color.h"
 #include "ui/Font.h"
 #include "ui/SystemColors.h"
 
 namespace ui::qt {
+
+// The model's texts, colours and fonts as Qt's.
+
+// The model's UTF-8 text as Qt text.
+[[nodiscard]] inline QString ToQString(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A caption in Qt's mnemonic form, for widgets that underline the access
+// letter themselves: the shown text with every "&" doubled and one "&"
+// before the access letter.
+[[nodiscard]] QString MnemonicText(std::string_view caption);
+
+// A window title shown as written: Qt would otherwise take "[*]" as the
+// place of its modified mark and drop it.
+[[nodiscard]] QString WindowTitleText(std::string_view title);
 
 // A colour value as Qt's, system colours resolved.
 [[nodiscard]] QColor ToQColor(TColor color);

@@ -23,13 +23,12 @@ void WidgetPeer::Changed(Change what) {
   switch (what) {
     case Change::Bounds: ApplyBounds(); break;
     case Change::Visible: ApplyVisible(); break;
-    case Change::Enabled: ApplyEnabled(); break;
-    case Change::Font:
-      ApplyFont();
-      ApplyColors();
+    case Change::Enabled: widget_->setEnabled(control_.Enabled()); break;
+    case Change::Font: ApplyFont(); break;
+    case Change::Cursor:
+      if (control_.Cursor() == Cursor::HandPoint) widget_->setCursor(Qt::PointingHandCursor);
+      else widget_->unsetCursor();
       break;
-    case Change::Color: ApplyColors(); break;
-    case Change::Cursor: ApplyCursor(); break;
     case Change::Parent: ApplyParent(); break;
     case Change::Focus: ApplyFocus(); break;
     default: break;
@@ -41,12 +40,9 @@ void WidgetPeer::SyncAll() {
   if (!widget_) return;
   ApplyParent();
   ApplyFont();
-  ApplyColors();
-  ApplyEnabled();
-  ApplyCursor();
-  for (Change own : {Change::Caption, Change::Checked, Change::Range, Change::Position, Change::Picture,
-                     Change::Layout, Change::Menu, Change::Invalidated}) {
-    ApplyOwn(own);
+  for (Change change : {Change::Enabled, Change::Cursor, Change::Caption, Change::Checked, Change::Position,
+                        Change::Picture, Change::Layout}) {
+    Changed(change);
   }
   ApplyBounds();
   ApplyVisible();
@@ -73,9 +69,18 @@ void WidgetPeer::ApplyVisible() {
   widget_->setVisible(control_.Visible() && widget_->parentWidget() != nullptr);
 }
 
-void WidgetPeer::ApplyColors() {
+void WidgetPeer::ApplyFocus() {
+  auto* window = dynamic_cast<WinControl*>(&control_);
+  if (!window) return;
+  if (window->Focused()) widget_->setFocus(Qt::OtherFocusReason);
+  else if (widget_->hasFocus()) widget_->clearFocus();
+}
+
+// Every control shows on the button face, its text in its font's colour.
+void WidgetPeer::ApplyFont() {
+  widget_->setFont(ToQFont(control_.Font()));
   QPalette palette = QApplication::palette(widget_);
-  palette.setColor(QPalette::Window, ToQColor(control_.Color()));
+  palette.setColor(QPalette::Window, ToQColor(clBtnFace));
   // Only the active groups: disabled text keeps the platform's grey.
   const QColor text = ToQColor(control_.Font().Color);
   for (QPalette::ColorGroup group : {QPalette::Active, QPalette::Inactive}) {
@@ -85,22 +90,6 @@ void WidgetPeer::ApplyColors() {
   // Fully resolved, so that no child takes these colours from its parent.
   palette.setResolveMask(~QPalette::ResolveMask{0});
   widget_->setPalette(palette);
-}
-
-void WidgetPeer::ApplyFocus() {
-  auto* window = dynamic_cast<WinControl*>(&control_);
-  if (!window) return;
-  if (window->Focused()) widget_->setFocus(Qt::OtherFocusReason);
-  else if (widget_->hasFocus()) widget_->clearFocus();
-}
-
-void WidgetPeer::ApplyFont() { widget_->setFont(ToQFont(control_.Font())); }
-
-void WidgetPeer::ApplyEnabled() { widget_->setEnabled(control_.Enabled()); }
-
-void WidgetPeer::ApplyCursor() {
-  if (control_.Cursor() == Cursor::HandPoint) widget_->setCursor(Qt::PointingHandCursor);
-  else widget_->unsetCursor();
 }
 
 }  // namespace ui::qt

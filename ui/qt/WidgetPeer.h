@@ -12,8 +12,9 @@ namespace ui::qt {
 class Platform;
 
 // The Qt widget that shows one control. It owns the widget and keeps it in
-// step with the model: place, visibility, enabled state, font, colours,
-// cursor and focus here, the rest in the peer of each kind of control.
+// step with the model: place, visibility, enabled state, font and its
+// colour, cursor and focus here, the rest in the peer of each kind of
+// control.
 class WidgetPeer : public Peer {
  public:
   WidgetPeer(Platform& platform, Control& control, QWidget* widget);
@@ -29,20 +30,18 @@ class WidgetPeer : public Peer {
   [[nodiscard]] virtual QWidget* ClientWidget() const { return widget_; }
 
  protected:
-  // The changes particular to one kind of control.
+  // The changes particular to one kind of control; SyncAll passes Caption,
+  // Checked, Position, Picture and Layout.
   virtual void ApplyOwn(Change /*what*/) {}
   virtual void ApplyParent();
   virtual void ApplyBounds();
   virtual void ApplyVisible();
-  virtual void ApplyColors();
   virtual void ApplyFocus();
 
   [[nodiscard]] Platform& GetPlatform() const { return platform_; }
 
  private:
   void ApplyFont();
-  void ApplyEnabled();
-  void ApplyCursor();
 
   Platform& platform_;
   Control& control_;

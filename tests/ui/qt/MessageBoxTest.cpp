@@ -8,7 +8,7 @@
 
 #include "base/Exception.h"
 #include "tests/ui/qt/TestWindow.h"
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace ui::qt::testing {
 namespace {

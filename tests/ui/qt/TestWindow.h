@@ -43,7 +43,6 @@ class TestWindow final : public Form {
     SetBounds(40, 30, 300, 200);
     SetBorderStyle(BorderStyle::Single);
     SetMaximizeBox(false);
-    SetKeyPreview(true);
 
     Place(swatch, 8, 8, 40, 40);
     Place(answer1, 60, 10, 150, 17);
@@ -57,6 +56,7 @@ class TestWindow final : public Form {
     frame.SetCaption("Question");
     label.SetParent(&frame);
     label.SetBounds(8, 20, 180, 30);
+    label.SetAutoSize(true);
     Place(gauge, 8, 150, 200, 17);
     gauge.SetMax(200);
 

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/MessageBox.h"
+#include "ui/Services.h"
 
 namespace ui::testing {
 
@@ -24,9 +24,6 @@ struct ShownMessageBox {
 // loop). Installs itself for its lifetime.
 class RecordingMessageBoxService final : public MessageBoxService {
  public:
-  RecordingMessageBoxService() : previous_(InstalledMessageBoxService()) { SetMessageBoxService(this); }
-  ~RecordingMessageBoxService() override { SetMessageBoxService(previous_); }
-
   int Show(const std::string& text, const std::string& caption, unsigned flags, MessageBoxOwner owner) override;
 
   [[nodiscard]] const std::vector<ShownMessageBox>& Shown() const { return shown_; }
@@ -36,7 +33,7 @@ class RecordingMessageBoxService final : public MessageBoxService {
   std::function<void(const ShownMessageBox&)> WhileOpen;
 
  private:
-  MessageBoxService* previous_;
+  ScopedService<MessageBoxService> installed_{*this};
   std::vector<ShownMessageBox> shown_;
   int open_ = 0;
 };

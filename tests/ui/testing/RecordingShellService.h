@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Shell.h"
+#include "ui/Services.h"
 
 namespace ui::testing {
 
@@ -13,10 +13,7 @@ namespace ui::testing {
 // its lifetime.
 class RecordingShellService final : public ShellService {
  public:
-  explicit RecordingShellService(int result = 42) : result_(result), previous_(InstalledShellService()) {
-    SetShellService(this);
-  }
-  ~RecordingShellService() override { SetShellService(previous_); }
+  explicit RecordingShellService(int result = 42) : result_(result) {}
 
   int Open(const std::string& address) override {
     opened_.push_back(address);
@@ -28,7 +25,7 @@ class RecordingShellService final : public ShellService {
 
  private:
   int result_;
-  ShellService* previous_;
+  ScopedService<ShellService> installed_{*this};
   std::vector<std::string> opened_;
 };
 
