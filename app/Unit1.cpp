@@ -4,6 +4,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "app/Homepage.h"
@@ -52,7 +53,9 @@ TForm1::Form1Reference::~Form1Reference() {
   if (Form1 == form_) Form1 = nullptr;
 }
 
-TForm1::TForm1()
+TForm1::TForm1() : TForm1(QuestionBank(DefaultQuestionFile())) {}
+
+TForm1::TForm1(QuestionBank questions)
     : image2_(Create<ui::Image>()),
       stackbox_(Create<TBrickfall>()),
       groupBox2_(Create<ui::GroupBox>()),
@@ -101,7 +104,7 @@ TForm1::TForm1()
                    .ProgressBar1 = progressBar1_,
                    .Timer1 = timer1_,
                    .Timer2 = timer2_},
-      QuestionBank(DefaultQuestionFile()));
+      std::move(questions));
   WireEvents();
 }
 

@@ -6,6 +6,7 @@
 #include "app/WebLink.h"
 #include "board/Brickfall.h"
 #include "game/GameFlow.h"
+#include "game/QuestionBank.h"
 #include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/GroupBox.h"
@@ -29,7 +30,10 @@ extern TForm1* Form1;
 // the menu and the link, and hands its events to the game flow.
 class TForm1 final : public ui::Form {
  public:
+  // The window asks its questions from the question file beside the
+  // executable, or from `questions`.
   TForm1();
+  explicit TForm1(QuestionBank questions);
   ~TForm1() override;
 
   // The controls and components, in the order they are created.
@@ -62,7 +66,7 @@ class TForm1 final : public ui::Form {
   [[nodiscard]] ui::MenuItem& Rules1() const { return rules1_; }
 
   // The game that the window's events drive.
-  [[nodiscard]] const GameFlow& Game() const { return *gameFlow_; }
+  [[nodiscard]] GameFlow& Game() const { return *gameFlow_; }
 
   // A click on the web address opens it.
   void Label4Click(TObject& Sender);

@@ -39,7 +39,7 @@ TEST_F(GameFlowTest, GameEndDuringFreePlayFreezesTheWindowAsItStands) {
   ASSERT_FALSE(stackbox.Playing());
   EXPECT_TRUE(BothTimersStopped());
   EXPECT_TRUE(PictureShown());
-  EXPECT_EQ(window.ProgressBar1.Position(), 20);
+  EXPECT_EQ(window.ProgressBar1().Position(), 20);
   EXPECT_EQ(window.Caption(), title);
 
   const std::string board = PictureOf(stackbox);
@@ -50,7 +50,7 @@ TEST_F(GameFlowTest, GameEndDuringFreePlayFreezesTheWindowAsItStands) {
   Press(ui::kKeySpace, ' ');
   EXPECT_EQ(PictureOf(stackbox), board);
   EXPECT_EQ(FallingPiece(), piece);
-  EXPECT_EQ(window.ProgressBar1.Position(), 20);
+  EXPECT_EQ(window.ProgressBar1().Position(), 20);
   EXPECT_TRUE(PictureShown());
 }
 
@@ -64,7 +64,7 @@ TEST_F(GameFlowTest, GameEndDuringAWrongAnswerLeavesTheNextQuestionShownAndAnswe
   ASSERT_FALSE(stackbox.Playing());
   EXPECT_TRUE(BothTimersStopped());
   EXPECT_TRUE(QuestionPanelShown());
-  EXPECT_TRUE(window.Button1.Enabled());
+  EXPECT_TRUE(window.Button1().Enabled());
   EXPECT_EQ(QuestionInPanel(), NumberedQuestion(QuestionNumberAt(clockTime)));
 
   // Answering goes on against the ended board, through every step.
@@ -88,7 +88,7 @@ TEST_F(GameFlowTest, GameEndDuringACorrectAnswerStillGrantsFreePlayOverTheEndedB
   ASSERT_FALSE(stackbox.Playing());
   EXPECT_TRUE(BothTimersRun());
   EXPECT_TRUE(PictureShown());
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
 
   // Free play runs its full length, the fall timer landing piece after piece
   // on the ended board, and the question comes back.
@@ -118,17 +118,17 @@ TEST_F(GameFlowTest, NewGameAfterTheEndStartsAFreshGameWithTheScoreKept) {
 
 TEST_F(GameFlowTest, FailedBoardStartLeavesTheQuestionPanelReadyAndTheOldTexts) {
   stackbox.SetPieces({});
-  window.ProgressBar1.SetPosition(50);
+  window.ProgressBar1().SetPosition(50);
 
   EXPECT_THROW(NewGame(), Exception);
 
   EXPECT_TRUE(QuestionPanelShown());
-  for (ui::Control* control : window.QuestionPanel()) EXPECT_TRUE(control->Enabled());
+  for (ui::Control* control : QuestionPanel()) EXPECT_TRUE(control->Enabled());
   EXPECT_EQ(window.Caption(), "Tolvanix Plimbora");
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
   EXPECT_TRUE(BothTimersStopped());
-  EXPECT_EQ(window.Label2.Caption(), "You must start a new game !");
-  EXPECT_EQ(window.RadioButton1.Caption(), "Answer 1");
+  EXPECT_EQ(window.Label2().Caption(), "You must start a new game !");
+  EXPECT_EQ(window.RadioButton1().Caption(), "Answer 1");
 }
 
 TEST_F(GameFlowTest, RefusedFreePlayTimerEndsTheAnswerWhereItFailed) {

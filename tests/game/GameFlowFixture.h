@@ -13,11 +13,11 @@
 #include "base/Clock.h"
 #include "base/IntegerText.h"
 #include "base/Random.h"
+#include "app/Unit1.h"
 #include "board/Brickfall.h"
 #include "game/GameFlow.h"
 #include "game/QuestionBank.h"
 #include "tests/board/BoardPicture.h"
-#include "tests/game/GameWindow.h"
 #include "tests/game/TempFolder.h"
 #include "tests/ui/testing/ManualTimers.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
@@ -72,16 +72,7 @@ inline constexpr std::array<EntryPlace, kDefaultPieceCount> kEntryPlaces{{
 // timers that tick only when the test advances them.
 class GameFlowTest : public testing::Test {
  protected:
-  GameFlowTest() {
-    stackbox.OnLineFull = [this](TObject& sender, std::int32_t lines) { flow.stackboxLineFull(sender, lines); };
-    stackbox.OnGameEnd = [this](TObject& sender) { flow.stackboxGameEnd(sender); };
-    window.Button1.OnClick = [this](TObject& sender) { flow.Button1Click(sender); };
-    window.Timer1.OnTimer = [this](TObject& sender) { flow.Timer1Timer(sender); };
-    window.Timer2.OnTimer = [this](TObject& sender) { flow.Timer2Timer(sender); };
-    window.OnKeyDown = [this](TObject& sender, int& key, ui::ShiftState shift) { flow.FormKeyUp(sender, key, shift); };
-    window.OnKeyPress = [this](TObject& sender, char& key) { flow.FormKeyPress(sender, key); };
-    timers.Bind(window);
-  }
+  GameFlowTest() { timers.Bind(window); }
 
   // The clock reading `millisecondsOfDay`, which is also the seed the game
   // draws from after reseeding.
@@ -123,9 +114,9 @@ class GameFlowTest : public testing::Test {
   }
 
   void NewGame() { flow.NewGame1Click(window); }
-  void Answer() { window.Button1.Click(); }
+  void Answer() { window.Button1().Click(); }
   void AnswerCorrectly() {
-    window.RadioButton1.Click();
+    window.RadioButton1().Click();
     Answer();
   }
   // A keystroke on the window as the platform delivers it.
@@ -134,33 +125,38 @@ class GameFlowTest : public testing::Test {
     else window.KeyStroke(key, {});
   }
 
+  // The six controls that show and hide together as the question panel.
+  [[nodiscard]] std::vector<ui::Control*> QuestionPanel() const {
+    return {&window.GroupBox2(), &window.RadioGroup1(), &window.RadioButton1(),
+            &window.RadioButton2(), &window.RadioButton3(), &window.Button1()};
+  }
   [[nodiscard]] bool QuestionPanelShown() {
-    for (ui::Control* control : window.QuestionPanel()) {
+    for (ui::Control* control : QuestionPanel()) {
       if (!control->Visible()) return false;
     }
-    return !window.Image2.Visible();
+    return !window.Image2().Visible();
   }
   [[nodiscard]] bool PictureShown() {
-    for (ui::Control* control : window.QuestionPanel()) {
+    for (ui::Control* control : QuestionPanel()) {
       if (control->Visible()) return false;
     }
-    return window.Image2.Visible();
+    return window.Image2().Visible();
   }
   [[nodiscard]] bool NoAnswerSelected() const {
-    return !window.RadioButton1.Checked() && !window.RadioButton2.Checked() && !window.RadioButton3.Checked();
+    return !window.RadioButton1().Checked() && !window.RadioButton2().Checked() && !window.RadioButton3().Checked();
   }
   [[nodiscard]] bool BothTimersRun() const {
-    return window.Timer1.Enabled() && window.Timer2.Enabled() && timers.Running(window.Timer1) &&
-           timers.Running(window.Timer2);
+    return window.Timer1().Enabled() && window.Timer2().Enabled() && timers.Running(window.Timer1()) &&
+           timers.Running(window.Timer2());
   }
   [[nodiscard]] bool BothTimersStopped() const {
-    return !window.Timer1.Enabled() && !window.Timer2.Enabled() && !timers.Running(window.Timer1) &&
-           !timers.Running(window.Timer2);
+    return !window.Timer1().Enabled() && !window.Timer2().Enabled() && !timers.Running(window.Timer1()) &&
+           !timers.Running(window.Timer2());
   }
   // The question in the panel, read back from its four captions.
   [[nodiscard]] QuizQuestion QuestionInPanel() const {
-    return {window.Label2.Caption(), window.RadioButton1.Caption(), window.RadioButton2.Caption(),
-            window.RadioButton3.Caption()};
+    return {window.Label2().Caption(), window.RadioButton1().Caption(), window.RadioButton2().Caption(),
+            window.RadioButton3().Caption()};
   }
   [[nodiscard]] std::string FallingPiece() const { return FallingCells(stackbox); }
 
@@ -169,13 +165,10 @@ class GameFlowTest : public testing::Test {
   std::uint32_t clockTime = 1000;
   ScopedClockSource clock{[this] { return TimeAt(clockTime); }};
   ui::testing::RecordingMessageBoxService boxes;
-  GameWindow window;
-  TBrickfall& stackbox = window.stackbox;
+  TForm1 window{QuestionBank(questionFile)};
+  TBrickfall& stackbox = window.stackbox();
+  GameFlow& flow = window.Game();
   ui::testing::ManualTimers timers;
-  GameFlow flow{GameControls{window, stackbox, window.GroupBox2, window.Label2, window.RadioGroup1,
-                             window.RadioButton1, window.RadioButton2, window.RadioButton3, window.Button1,
-                             window.Image2, window.ProgressBar1, window.Timer1, window.Timer2},
-                QuestionBank(questionFile)};
 
  private:
   static std::string QuestionFileText() {

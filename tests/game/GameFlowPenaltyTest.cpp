@@ -107,8 +107,8 @@ void PrintTo(const WrongCase& c, std::ostream* os) { *os << c.Name; }
 class WrongAnswerTest : public GameFlowTest, public testing::WithParamInterface<WrongCase> {
  protected:
   void Choose(WrongChoice choice) {
-    if (choice == WrongChoice::SecondButton) window.RadioButton2.Click();
-    if (choice == WrongChoice::ThirdButton) window.RadioButton3.Click();
+    if (choice == WrongChoice::SecondButton) window.RadioButton2().Click();
+    if (choice == WrongChoice::ThirdButton) window.RadioButton3().Click();
   }
 
   // A game whose penalty has a push blocked by the corridor that another
@@ -197,7 +197,7 @@ TEST_F(GameFlowTest, PiecePlacedAfterAWrongAnswerHangsUntilTheNextAnswer) {
 TEST_F(GameFlowTest, SelectingTheCorrectAnswerWhileTheBoxIsOpenStartsFreePlayAfterThePenalty) {
   StartGameWithPiece(kBlock);
   const Penalty penalty = PenaltyDrawnFrom(RandSeed());
-  boxes.WhileOpen = [&](const auto&) { window.RadioButton1.Click(); };
+  boxes.WhileOpen = [&](const auto&) { window.RadioButton1().Click(); };
 
   Answer();
 
@@ -207,7 +207,7 @@ TEST_F(GameFlowTest, SelectingTheCorrectAnswerWhileTheBoxIsOpenStartsFreePlayAft
   EXPECT_EQ(std::count(board.begin(), board.end(), '2'), 4);
   EXPECT_TRUE(PictureShown());
   EXPECT_TRUE(BothTimersRun());
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
   EXPECT_TRUE(NoAnswerSelected());
 }
 

@@ -7,16 +7,16 @@
 namespace {
 
 TEST_F(GameFlowTest, NewGameAsksTheFirstQuestionWhileTheFirstPieceHangsAtItsEntry) {
-  window.ProgressBar1.SetPosition(120);
+  window.ProgressBar1().SetPosition(120);
   NewGame();
 
   EXPECT_TRUE(QuestionPanelShown());
   EXPECT_EQ(window.Caption(), "Tolvanix Plimbora");
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
   EXPECT_TRUE(BothTimersStopped());
-  EXPECT_EQ(window.Timer1.Interval(), 450u);
-  for (ui::Control* control : window.QuestionPanel()) EXPECT_TRUE(control->Enabled());
-  EXPECT_TRUE(window.Label2.Enabled());
+  EXPECT_EQ(window.Timer1().Interval(), 450u);
+  for (ui::Control* control : QuestionPanel()) EXPECT_TRUE(control->Enabled());
+  EXPECT_TRUE(window.Label2().Enabled());
   EXPECT_TRUE(NoAnswerSelected());
   EXPECT_EQ(QuestionInPanel(), NumberedQuestion(QuestionNumberAt(clockTime)));
   EXPECT_TRUE(stackbox.Playing());
@@ -28,7 +28,7 @@ TEST_F(GameFlowTest, NewGameAsksTheFirstQuestionWhileTheFirstPieceHangsAtItsEntr
 
 TEST_F(GameFlowTest, NewGameClearsASelectionLeftFromBefore) {
   NewGame();
-  window.RadioButton2.Click();
+  window.RadioButton2().Click();
   NewGame();
   EXPECT_TRUE(NoAnswerSelected());
 }
@@ -48,9 +48,9 @@ TEST_P(SlotPatternTest, AnswersTakeTheirPatternsSlotsAndKeepTheirRoles) {
   clockTime = FirstTimeWhere([&](std::uint32_t time) { return SlotPatternAt(time) == slots.Pattern; });
   NewGame();
 
-  EXPECT_EQ(window.RadioButton1.Top(), slots.TopOfCorrect);
-  EXPECT_EQ(window.RadioButton2.Top(), slots.TopOfWrongA);
-  EXPECT_EQ(window.RadioButton3.Top(), slots.TopOfWrongB);
+  EXPECT_EQ(window.RadioButton1().Top(), slots.TopOfCorrect);
+  EXPECT_EQ(window.RadioButton2().Top(), slots.TopOfWrongA);
+  EXPECT_EQ(window.RadioButton3().Top(), slots.TopOfWrongB);
   EXPECT_EQ(QuestionInPanel(), NumberedQuestion(QuestionNumberAt(clockTime)));
 }
 
@@ -83,7 +83,7 @@ TEST_F(GameFlowTest, CorrectAnswerLowersThePieceAndStartsFreePlayWithTheNextQues
   EXPECT_EQ(FallingPiece(), "(4,1) (5,1) (4,2) (5,2)");
   EXPECT_TRUE(PictureShown());
   EXPECT_TRUE(BothTimersRun());
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
   EXPECT_EQ(QuestionInPanel(), loadedAtTheAnswer);
   EXPECT_TRUE(NoAnswerSelected());
   EXPECT_TRUE(boxes.Shown().empty());
@@ -110,13 +110,13 @@ TEST_F(GameFlowTest, FortiethFreePlayTickBringsBackTheQuestionLoadedAtTheAnswer)
   clockTime = TimeWithAnotherQuestionThan(clockTime);
 
   timers.Advance(39 * 500);
-  EXPECT_EQ(window.ProgressBar1.Position(), 195);
+  EXPECT_EQ(window.ProgressBar1().Position(), 195);
   EXPECT_TRUE(PictureShown());
   EXPECT_TRUE(BothTimersRun());
 
   timers.Advance(500);
   EXPECT_TRUE(QuestionPanelShown());
-  EXPECT_EQ(window.ProgressBar1.Position(), 0) << "-5 is kept as the gauge's minimum";
+  EXPECT_EQ(window.ProgressBar1().Position(), 0) << "-5 is kept as the gauge's minimum";
   EXPECT_TRUE(BothTimersStopped());
   EXPECT_EQ(QuestionInPanel(), loadedAtTheAnswer);
   EXPECT_TRUE(NoAnswerSelected());
@@ -127,7 +127,7 @@ TEST_F(GameFlowTest, FreePlayGaugeFillsByFivePerTick) {
   AnswerCorrectly();
   for (int tick = 1; tick <= 39; ++tick) {
     timers.Advance(500);
-    ASSERT_EQ(window.ProgressBar1.Position(), 5 * tick) << "tick " << tick;
+    ASSERT_EQ(window.ProgressBar1().Position(), 5 * tick) << "tick " << tick;
   }
 }
 
@@ -150,14 +150,14 @@ TEST_F(GameFlowTest, NewGameDuringFreePlayStopsItAndAsksANewQuestion) {
   StartGameWithPiece(kBlock);
   AnswerCorrectly();
   timers.Advance(12 * 500);
-  ASSERT_EQ(window.ProgressBar1.Position(), 60);
+  ASSERT_EQ(window.ProgressBar1().Position(), 60);
   stackbox.SetCell(1, 20, 1);
   clockTime = TimeWithAnotherQuestionThan(clockTime);
 
   NewGame();
 
   EXPECT_TRUE(BothTimersStopped());
-  EXPECT_EQ(window.ProgressBar1.Position(), 0);
+  EXPECT_EQ(window.ProgressBar1().Position(), 0);
   EXPECT_TRUE(QuestionPanelShown());
   EXPECT_EQ(QuestionInPanel(), NumberedQuestion(QuestionNumberAt(clockTime)));
   EXPECT_EQ(stackbox.Cell(1, 20), 0) << "the board starts afresh";
@@ -243,7 +243,7 @@ TEST_F(GameFlowTest, CharactersPassOnToTheFocusedControl) {
 // never reaches the button as a click.
 TEST_F(GameFlowTest, SpaceOnTheFocusedAnswerCommandDoesNotAnswer) {
   NewGame();
-  window.Button1.SetFocus();
+  window.Button1().SetFocus();
   Press(ui::kKeySpace, ' ');
   EXPECT_TRUE(boxes.Shown().empty());
   EXPECT_TRUE(QuestionPanelShown());
@@ -303,7 +303,7 @@ TEST_F(GameFlowTest, FreePlayGoesOnWhileTheRulesAreOpen) {
   AnswerCorrectly();
   boxes.WhileOpen = [&](const auto&) { timers.Advance(1000); };
   flow.Rules1Click(window);
-  EXPECT_EQ(window.ProgressBar1.Position(), 10);
+  EXPECT_EQ(window.ProgressBar1().Position(), 10);
   EXPECT_EQ(stackbox.CurY(), kEntryPlaces[static_cast<std::size_t>(stackbox.CurIndex())].Y + 3);
 }
 
