@@ -279,6 +279,7 @@ class TBrickfall final : public ui::GraphicControl {
 
   void FillCell(ui::Canvas& canvas, std::int64_t column, std::int64_t row, TColor color);
   [[nodiscard]] TColor CellColor(std::int32_t value) const;
+  void PaintRowOfCells(ui::Canvas& canvas, int row);
   void DrawLines(ui::Canvas& canvas);
   void DrawGridDots(ui::Canvas& canvas);
 

@@ -11,14 +11,26 @@ void TBrickfall::PaintBoard() {
   // work, and is painted whole when it shows.
   if (!CanDraw()) return;
   ui::Canvas& canvas = Canvas();
-  for (int column = 1; column <= columns_; ++column) {
-    for (int row = 1; row <= rows_; ++row) {
-      FillCell(canvas, column, row, CellColor(StoredCell(column, row)));
-    }
-  }
+  for (int row = 1; row <= rows_; ++row) PaintRowOfCells(canvas, row);
   DrawLines(canvas);
   if (drawGrid_) DrawGridDots(canvas);
   if (playing_) ShowPiece(curX_, curY_);
+}
+
+// The squares of one row of cells and the line pixels between them, drawn
+// on the row's first pixel row and copied down the rest: every pixel row
+// of a cell row is the same, and short fills are what a full repaint
+// would otherwise spend its time on.
+void TBrickfall::PaintRowOfCells(ui::Canvas& canvas, int row) {
+  const int top = (row - 1) * blockSize_ + 1;
+  const int bottom = std::min(row * blockSize_, Height());
+  if (top >= bottom) return;
+  for (int column = 1; column <= columns_; ++column) {
+    canvas.FillRect((column - 1) * blockSize_ + 1, top, column * blockSize_, top + 1,
+                    CellColor(StoredCell(column, row)));
+  }
+  for (int k = 0; k <= columns_; ++k) canvas.SetPixel(k * blockSize_, top, clBlack);
+  canvas.RepeatRow(0, columns_ * blockSize_ + 1, top, bottom);
 }
 
 void TBrickfall::DrawPieceAt(ui::Canvas& canvas, std::int32_t x, std::int32_t y,
@@ -69,12 +81,15 @@ TColor TBrickfall::CellColor(std::int32_t value) const {
 // The pen's colour is never set, so the lines keep the surface's black
 // whatever the background. Each runs past the control's far edge, so it
 // spans the whole board whatever the control's size; the canvas cuts the
-// rest.
+// rest. The rows of cells hold their stretch of the upright lines already,
+// so those are drawn only below the last row.
 void TBrickfall::DrawLines(ui::Canvas& canvas) {
   const int width = Width();
   const int height = Height();
-  for (int k = 0; k <= columns_; ++k) canvas.Line(k * blockSize_, 0, k * blockSize_, height + 1);
   for (int k = 0; k <= rows_; ++k) canvas.Line(0, k * blockSize_, width + 1, k * blockSize_);
+  const int belowCells = rows_ * blockSize_ + 1;
+  if (belowCells >= height) return;
+  for (int k = 0; k <= columns_; ++k) canvas.Line(k * blockSize_, belowCells, k * blockSize_, height + 1);
 }
 
 // Dots on the inner crossings only; the border stays a plain line.

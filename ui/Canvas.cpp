@@ -35,6 +35,16 @@ void Canvas::Line(int x0, int y0, int x1, int y1) {
 
 void Canvas::SetPixel(int x, int y, TColor color) { Fill(Target({x, y, x + 1, y + 1}), color); }
 
+void Canvas::RepeatRow(int left, int right, int y, int bottom) {
+  const Rect area = Target({left, y, right, bottom});
+  if (area.IsEmpty() || area.Top != y) return;
+  const auto source = pixels_.begin() + static_cast<std::ptrdiff_t>(y) * width_;
+  for (int row = y + 1; row < area.Bottom; ++row) {
+    std::copy(source + area.Left, source + area.Right, source + static_cast<std::ptrdiff_t>(row - y) * width_ + area.Left);
+  }
+  control_.Drawn(area);
+}
+
 TColor Canvas::Pixel(int x, int y) const {
   if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
   const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +

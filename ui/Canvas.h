@@ -30,6 +30,10 @@ class Canvas final {
   // not including (x1, y1). Only horizontal and vertical lines are drawn.
   void Line(int x0, int y0, int x1, int y1);
   void SetPixel(int x, int y, TColor color);
+  // Copies the pixels of row y from left up to right into every row below
+  // it up to bottom: a pattern of long rows costs a copy instead of many
+  // short fills.
+  void RepeatRow(int left, int right, int y, int bottom);
 
   // The colour at (x, y) as red-green-blue; clNone outside the control or
   // before it first drew.

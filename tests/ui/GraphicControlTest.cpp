@@ -69,12 +69,13 @@ TEST_F(GraphicControlTest, DrawsOnPixelsOfItsOwnSizeClippedToThem) {
   framed.Canvas().Line(0, 0, 3, 3);                // not straight: not drawn
   framed.Canvas().SetPixel(3, 2, clBlack);
   framed.Canvas().SetPixel(9, 2, clBlack);
+  framed.Canvas().RepeatRow(2, 9, 2, 9);           // row 2 from x = 2 on, copied down and cut
   EXPECT_EQ(Picture(framed),
             "..###.\n"
             ".....#\n"
             "...#.#\n"
-            "rr...#\n"
-            "rr....\n");
+            "rr.#.#\n"
+            "rr.#.#\n");
   EXPECT_EQ(framed.Canvas().Pixel(6, 0), clNone) << "outside the control";
 }
 
