@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 """Draws the game's pictures: the leaf photograph and the icon in every size.
 
-    python3 assets/tools/make_pictures.py
+    python3 assets/tools/make_pictures.py [--out DIR] [icon] [photo]
 
-writes, below assets/:
+writes, below assets/ (or DIR):
     leaf.bmp                      600 x 407, 8-bit palettised, uncompressed
     icon.ico, icon32.png          the 32 x 32, 256-colour icon (AND mask / alpha)
     icons/hicolor/*/apps/tolvanix-plimbora.{png,svg}
@@ -21,6 +21,7 @@ import zlib
 from itertools import accumulate
 
 ASSETS = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+OUT = ASSETS
 
 
 # ---------------------------------------------------------------------------
@@ -314,7 +315,7 @@ def ico8_bytes(size, palette, indices, opaque):
 
 
 def write(relpath, data):
-    path = os.path.join(ASSETS, relpath)
+    path = os.path.join(OUT, relpath)
     os.makedirs(os.path.dirname(path), exist_ok=True)
     with open(path, "wb") as f:
         f.write(data)
@@ -1258,7 +1259,11 @@ def make_photo():
 
 
 def main():
+    global OUT
     only = sys.argv[1:]
+    if only[:1] == ["--out"] and len(only) >= 2:
+        OUT = only[1]
+        only = only[2:]
     if not only or "icon" in only:
         make_icons()
     if not only or "photo" in only:
