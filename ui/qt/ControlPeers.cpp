@@ -301,14 +301,19 @@ class DrawingWidget final : public WindowlessWidget {
       platform_.Guard([this] { control_.Update(); });
       painting_ = false;
     }
+    // The canvas's 0xFFRRGGBB pixels are opaque premultiplied ARGB, the
+    // format of the window's backing store, so they are copied as they
+    // are. Each changed rectangle is copied on its own: one image drawn
+    // through the whole ragged region of a move is blended span by span,
+    // which Qt hands to its thread pool.
     const Canvas& canvas = control_.Canvas();
     const QImage pixels(reinterpret_cast<const uchar*>(canvas.Bits()), canvas.Width(), canvas.Height(),
-                        static_cast<qsizetype>(canvas.Width()) * 4, QImage::Format_RGB32);
-    const QRect area = event->rect().intersected(pixels.rect());
-    if (area.isEmpty()) return;
+                        static_cast<qsizetype>(canvas.Width()) * 4, QImage::Format_ARGB32_Premultiplied);
     QPainter painter(this);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
-    painter.drawImage(area, pixels, area);
+    for (const QRect& rect : event->region()) {
+      const QRect area = rect.intersected(pixels.rect());
+      if (!area.isEmpty()) painter.drawImage(area.topLeft(), pixels, area);
+    }
   }
 
  private:
