@@ -16,6 +16,11 @@ int RunQtGame(const std::function<void(TForm1&)>& beforeLoop) {
   int argc = 1;
   char programName[] = "tolvanix-plimbora";
   char* argv[] = {programName, nullptr};
+  // Shared-memory images make X11 answer every repaint with a completion
+  // event that the event thread wakes for and the next repaint waits on:
+  // twice as many wake-ups in free play as the two timers need. The
+  // game's repaints are a few cells, cheap to send over the socket.
+  if (!qEnvironmentVariableIsSet("QT_XCB_NO_MITSHM")) qputenv("QT_XCB_NO_MITSHM", "1");
   QApplication toolkit(argc, argv);
   QApplication::setWindowIcon(QIcon(QString::fromUtf8(kIconPicture)));
   // Lets the desktop match the window to the installed desktop entry.
