@@ -6,23 +6,14 @@
 
 #include "ui/Form.h"
 #include "ui/SystemColors.h"
+#include "tests/ui/testing/Swatch.h"
 
 namespace ui {
 namespace {
 
 using ::testing::ElementsAre;
 
-// A windowless control that paints itself red under a black top line, as
-// a board does, counts its repaints and records what it tells its peer.
-class Framed final : public GraphicControl {
- public:
-  void Paint() override {
-    ++paints;
-    Canvas().FillRect(0, 0, Width(), Height(), clRed);
-    Canvas().Line(0, 0, Width(), 0);
-  }
-  int paints = 0;
-};
+using Framed = testing::Swatch;
 
 class DrawnRecorder final : public Peer {
  public:

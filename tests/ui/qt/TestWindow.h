@@ -19,19 +19,11 @@
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
 #include "ui/qt/Platform.h"
+#include "tests/ui/testing/Swatch.h"
 
 namespace ui::qt::testing {
 
-// A windowless control that fills itself red with a black top line.
-class Swatch final : public GraphicControl {
- public:
-  void Paint() override {
-    ++paints;
-    Canvas().FillRect(0, 0, Width(), Height(), clRed);
-    Canvas().Line(0, 0, Width(), 0);
-  }
-  int paints = 0;
-};
+using ::ui::testing::Swatch;
 
 // A small window in the manner of the game's: three answers, an answer
 // button, a frame with a label, a gauge, a drawn area, a timer and a Game

@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "ui/GraphicControl.h"
+
+namespace ui::testing {
+
+// A windowless control that draws as a board does: it fills itself red
+// under a black top line, and counts its repaints.
+class Swatch final : public GraphicControl {
+ public:
+  void Paint() override {
+    ++paints;
+    Canvas().FillRect(0, 0, Width(), Height(), clRed);
+    Canvas().Line(0, 0, Width(), 0);
+  }
+  int paints = 0;
+};
+
+}  // namespace ui::testing
