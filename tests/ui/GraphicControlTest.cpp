@@ -13,7 +13,7 @@ namespace {
 
 using ::testing::ElementsAre;
 
-using Framed = testing::Swatch;
+using Framed = ::ui::testing::Swatch;
 
 class DrawnRecorder final : public Peer {
  public:
