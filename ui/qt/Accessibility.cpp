@@ -9,6 +9,7 @@
 #include "ui/GraphicControl.h"
 #include "ui/Label.h"
 #include "ui/RadioButton.h"
+#include "ui/qt/FormPeer.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/WidgetPeer.h"
 
@@ -90,7 +91,9 @@ class ReadingOrderAccessible final : public QAccessibleWidget {
 
 QAccessibleInterface* MakeAccessible(const QString& /*className*/, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
-  if (!widget || widget->isWindow()) return nullptr;
+  if (!widget) return nullptr;
+  // Qt takes a plain top-level widget for a filler, not for a window.
+  if (widget->isWindow()) return FormPeer::FormOf(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
   if (widget->property(kReadingOrderProperty).toBool()) return new ReadingOrderAccessible(widget);
   Control* control = WidgetPeer::ControlOf(widget);
   const bool qtKnowsIt = !control || (control->HasWindow() && !dynamic_cast<RadioButton*>(control));
