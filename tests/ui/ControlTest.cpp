@@ -149,8 +149,6 @@ TEST_F(ControlTest, TheAccessibleNameIsTheCaptionAsShownUntilANameIsGiven) {
   EXPECT_EQ(outer.AccessibleName(), "Fish & Chips");
   outer.SetAccessibleName("Answer");
   EXPECT_EQ(outer.AccessibleName(), "Answer");
-  outer.SetAccessibleName("");
-  EXPECT_EQ(outer.AccessibleName(), "Fish & Chips");
 }
 
 TEST_F(ControlTest, AClickRunsOnClickWithTheControlAsSender) {
