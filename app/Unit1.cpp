@@ -87,6 +87,7 @@ TForm1::TForm1(QuestionBank questions)
   SetFonts();
   SetControlDetails();
   SetPictures();
+  SetAccessibleNames();
   SetTimers();
   BuildMenu();
   SetUpWebLink();
@@ -184,6 +185,16 @@ void TForm1::SetPictures() {
   image2_.SetStretch(true);
   image1_.SetPicture(kIconPicture);
   image1_.SetStretch(false);
+}
+
+// Names for a screen reader where no caption says what a control is or does;
+// the "?" keeps its caption on screen.
+void TForm1::SetAccessibleNames() {
+  button1_.SetAccessibleName("Answer");
+  progressBar1_.SetAccessibleName("Free play time");
+  stackbox_.SetAccessibleName("Board");
+  image2_.SetAccessibleName("Photograph of a yellow maple leaf on wet pebbles");
+  image1_.SetAccessibleName("Icon: a tower of coloured cubes");
 }
 
 void TForm1::SetTimers() {

@@ -90,6 +90,7 @@ class TForm1 final : public ui::Form {
   void SetFonts();
   void SetControlDetails();
   void SetPictures();
+  void SetAccessibleNames();
   void SetTimers();
   void BuildMenu();
   void SetUpBoard();

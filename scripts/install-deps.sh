@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   qt6-base-dev qt6-base-dev-tools libgl-dev
   python3 xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
+  dbus-daemon at-spi2-core
 )
 
 missing=()

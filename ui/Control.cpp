@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "base/Exception.h"
+#include "ui/Caption.h"
 #include "ui/Form.h"
 #include "ui/WinControl.h"
 
@@ -74,6 +75,17 @@ void Control::SetCaption(std::string caption) {
   caption_ = std::move(caption);
   Changed(Change::Caption);
   TextChanged();
+}
+
+std::string Control::AccessibleName() const {
+  return accessibleName_.empty() ? ParseCaption(caption_).Text : accessibleName_;
+}
+
+// The peer hears of it as of a caption, which names the control too.
+void Control::SetAccessibleName(std::string name) {
+  if (name == accessibleName_) return;
+  accessibleName_ = std::move(name);
+  Changed(Change::Caption);
 }
 
 void Control::SetFont(const ui::Font& font) {

@@ -69,6 +69,12 @@ class Control : public Component {
   [[nodiscard]] const std::string& Caption() const { return caption_; }
   void SetCaption(std::string caption);
 
+  // What assistive technology calls the control: the name given where the
+  // caption does not say what the control is or does (a "?" button, a
+  // picture, the board), otherwise the caption as shown.
+  [[nodiscard]] std::string AccessibleName() const;
+  void SetAccessibleName(std::string name);
+
   // The window font until the control is given one of its own.
   [[nodiscard]] const ui::Font& Font() const { return font_; }
   void SetFont(const ui::Font& font);
@@ -105,6 +111,7 @@ class Control : public Component {
   bool visible_ = true;
   bool enabled_ = true;
   std::string caption_;
+  std::string accessibleName_;
   ui::Font font_;
   ui::Cursor cursor_ = ui::Cursor::Default;
   std::unique_ptr<Peer> peer_;

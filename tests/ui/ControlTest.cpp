@@ -138,7 +138,17 @@ TEST_F(ControlTest, SettingAPropertyToItsValueTellsThePeerNothing) {
   outer.SetTop(232);
   outer.SetTop(232);
   outer.SetVisible(true);
-  EXPECT_THAT(log, ElementsAre("outer:Caption", "outer:Bounds"));
+  outer.SetAccessibleName("Answer");
+  outer.SetAccessibleName("Answer");
+  EXPECT_THAT(log, ElementsAre("outer:Caption", "outer:Bounds", "outer:Caption"));
+}
+
+// A caption's access marks are not part of the name a screen reader says.
+TEST_F(ControlTest, TheAccessibleNameIsTheCaptionAsShownUntilANameIsGiven) {
+  outer.SetCaption("Fish && &Chips");
+  EXPECT_EQ(outer.AccessibleName(), "Fish & Chips");
+  outer.SetAccessibleName("Answer");
+  EXPECT_EQ(outer.AccessibleName(), "Answer");
 }
 
 TEST_F(ControlTest, AClickRunsOnClickWithTheControlAsSender) {

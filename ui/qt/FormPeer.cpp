@@ -1,23 +1,21 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/FormPeer.h"
 
+#include <QAccessible>
 #include <QCloseEvent>
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
 
 namespace ui::qt {
 namespace {
 
-constexpr const char* kFormProperty = "ui.form";
-
 class FormWindow final : public QWidget {
  public:
-  FormWindow(Platform& platform, Form& form) : platform_(platform), form_(form) {
-    setProperty(kFormProperty, QVariant::fromValue(static_cast<void*>(&form)));
-  }
+  FormWindow(Platform& platform, Form& form) : platform_(platform), form_(form) {}
 
  protected:
   void closeEvent(QCloseEvent* event) override {
@@ -68,19 +66,22 @@ FormPeer::FormPeer(Platform& platform, Form& form)
   client_ = new QWidget(window);
   client_->setFocusPolicy(Qt::NoFocus);
   client_->setAutoFillBackground(true);
+  ReadInReadingOrder(*client_);
   layout->addWidget(client_);
   window->setWindowIconText(WindowTitleText(platform.Title()));
 }
 
-Form* FormPeer::FormOf(const QWidget* window) {
-  if (!window) return nullptr;
-  const QVariant form = window->property(kFormProperty);
-  return form.isValid() ? static_cast<Form*>(form.value<void*>()) : nullptr;
-}
+Form* FormPeer::FormOf(const QWidget* window) { return dynamic_cast<Form*>(ControlOf(window)); }
 
 void FormPeer::ApplyOwn(Change what) {
   switch (what) {
-    case Change::Caption: Widget()->setWindowTitle(WindowTitleText(form_.Caption())); break;
+    case Change::Caption: {
+      Widget()->setWindowTitle(WindowTitleText(form_.Caption()));
+      // Qt tells a screen reader nothing of a new title, where the score is.
+      QAccessibleEvent renamed(Widget(), QAccessible::NameChanged);
+      QAccessible::updateAccessibility(&renamed);
+      break;
+    }
     case Change::Layout:
       ApplyFrame();
       if (form_.Menu() != shownMenu_) BuildMenu();

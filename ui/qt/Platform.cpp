@@ -7,6 +7,7 @@
 #include <QApplication>
 
 #include "ui/Timer.h"
+#include "ui/qt/Accessibility.h"
 #include "ui/qt/ControlPeers.h"
 #include "ui/qt/FormPeer.h"
 #include "ui/qt/QTimerPeer.h"
@@ -19,9 +20,11 @@ Platform::Platform() {
   // Only the main form's closing ends the loop, not the last box closing.
   QApplication::setQuitOnLastWindowClosed(false);
   qApp->installEventFilter(&keyRouter_);
+  InstallAccessibility(*this);
 }
 
 Platform::~Platform() {
+  RemoveAccessibility();
   qApp->removeEventFilter(&keyRouter_);
   SetSystemColors(DefaultSystemColors());
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/WidgetPeer.h"
 
+#include <QAccessible>
 #include <QApplication>
 
 #include "ui/WinControl.h"
@@ -8,15 +9,31 @@
 #include "ui/qt/Style.h"
 
 namespace ui::qt {
+namespace {
+
+constexpr const char* kControlProperty = "ui.control";
+
+}  // namespace
 
 WidgetPeer::WidgetPeer(Platform& platform, Control& control, QWidget* widget)
     : platform_(platform), control_(control), widget_(widget) {
+  widget->setProperty(kControlProperty, QVariant::fromValue(static_cast<void*>(&control)));
   // The model decides who has the focus; Qt must never pick a widget of
   // its own accord, by Tab, by a click or when a widget goes away.
   widget->setFocusPolicy(Qt::NoFocus);
 }
 
-WidgetPeer::~WidgetPeer() { delete widget_.data(); }
+// The control is being destroyed: what the widget still reports on its way
+// out must not reach it.
+WidgetPeer::~WidgetPeer() {
+  if (widget_) widget_->setProperty(kControlProperty, QVariant());
+  delete widget_.data();
+}
+
+Control* WidgetPeer::ControlOf(const QObject* widget) {
+  const QVariant control = widget ? widget->property(kControlProperty) : QVariant();
+  return control.isValid() ? static_cast<Control*>(control.value<void*>()) : nullptr;
+}
 
 void WidgetPeer::Changed(Change what) {
   if (!widget_) return;
@@ -24,6 +41,10 @@ void WidgetPeer::Changed(Change what) {
     case Change::Bounds: ApplyBounds(); break;
     case Change::Visible: ApplyVisible(); break;
     case Change::Enabled: widget_->setEnabled(control_.Enabled()); break;
+    case Change::Caption:
+      // A window is named by its title; Qt tells a screen reader of the new name.
+      if (!widget_->isWindow()) widget_->setAccessibleName(ToQString(control_.AccessibleName()));
+      break;
     case Change::Font: ApplyFont(); break;
     case Change::Cursor:
       if (control_.Cursor() == Cursor::HandPoint) widget_->setCursor(Qt::PointingHandCursor);
@@ -61,7 +82,13 @@ void WidgetPeer::ApplyParent() {
 }
 
 void WidgetPeer::ApplyBounds() {
+  const bool moved = widget_->pos() != QPoint(control_.Left(), control_.Top());
   widget_->setGeometry(control_.Left(), control_.Top(), control_.Width(), control_.Height());
+  // A screen reader meets controls in reading order, which a move may change.
+  if (moved && widget_->parentWidget()) {
+    QAccessibleEvent reordered(widget_->parentWidget(), QAccessible::ObjectReorder);
+    QAccessible::updateAccessibility(&reordered);
+  }
 }
 
 void WidgetPeer::ApplyVisible() {

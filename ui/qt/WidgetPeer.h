@@ -26,6 +26,8 @@ class WidgetPeer : public Peer {
   void SyncAll();
 
   [[nodiscard]] QWidget* Widget() const { return widget_; }
+  // The control a peer's widget shows, or nullptr for other widgets.
+  [[nodiscard]] static Control* ControlOf(const QObject* widget);
   // The widget that holds the widgets of the control's children.
   [[nodiscard]] virtual QWidget* ClientWidget() const { return widget_; }
 
