@@ -29,8 +29,12 @@ Search Scan(RegularFile& file, std::string_view section, std::string_view key, F
   TextDecoder decoder(unmarked, [&scanner](std::string_view text) { scanner.Feed(text); }, check);
   const std::unique_ptr<char[]> buffer = ReadBuffer();
   const bool watched = unmarked == FileEncoding::Utf8 && check == TextDecoder::Utf8Check::Watch;
+  // The count of questions stands near the top of most files, so the first
+  // piece is small.
+  std::size_t pieceBytes = ProfileReader::kFirstReadBytes;
   while (true) {
-    const std::optional<std::size_t> count = file.Read({buffer.get(), ProfileReader::kReadBufferBytes});
+    const std::optional<std::size_t> count = file.Read({buffer.get(), pieceBytes});
+    pieceBytes = ProfileReader::kReadBufferBytes;
     if (!count) return {.readable = false, .encoding = decoder.Encoding(), .value = std::nullopt};
     if (*count == 0) {
       decoder.Finish();

@@ -24,8 +24,10 @@ class ProfileReader final {
  public:
   // The bytes of the file read in one piece: large, so that a request costs
   // few system calls, and fixed, so that its memory does not grow with the
-  // file.
+  // file. The first piece is smaller: what is asked for often stands near
+  // the top.
   static constexpr std::size_t kReadBufferBytes = 64 * 1024;
+  static constexpr std::size_t kFirstReadBytes = 4 * 1024;
 
   explicit ProfileReader(std::filesystem::path file);
 

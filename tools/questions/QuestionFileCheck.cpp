@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <map>
@@ -156,7 +157,7 @@ class Checker final {
     const std::string text = line.name + line.value;
     if (const std::optional<std::string> control = FirstControlCharacter(text)) {
       Find(line.number, "this line holds an invisible control character (" + *control +
-                            "); the game reads it as part of the text");
+                            "), which the game takes as part of the name or text it stands in");
     }
     if (line.stoppedAtNul) Find(line.number, "this line holds a NUL byte, " + WhatANulLeaves(line));
     if (line.valueCut) {
