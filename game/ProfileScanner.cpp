@@ -143,7 +143,7 @@ std::size_t ProfileScanner::SkipToNextHeader(std::string_view bytes, std::size_t
       line_ = AtBlankLineStart(at, end, line_ == Line::Start) ? Line::Start : Line::Skip;
       return bytes.size();
     }
-    if (!AtBlankLineStart(at, bracket, line_ == Line::Start)) {
+    if (!MayNameTheSection(bracket + 1, end) || !AtBlankLineStart(at, bracket, line_ == Line::Start)) {
       line_ = Line::Skip;
       at = bracket + 1;
       continue;
@@ -161,6 +161,19 @@ std::size_t ProfileScanner::SkipToNextHeader(std::string_view bytes, std::size_t
     // The line end itself is read as usual.
     return static_cast<std::size_t>(lineEnd - begin);
   }
+}
+
+bool ProfileScanner::MayNameTheSection(const char* at, const char* end) const {
+  // A header's name starts at its first non-blank, so one that does not
+  // start with the name asked for cannot be it. Only the start is checked:
+  // what follows the name decides in the full reading.
+  while (at < end && IsBlank(*at)) ++at;
+  for (const char wanted : section_) {
+    if (at == end) return true;  // the rest lies in the next piece
+    if (!EqualsIgnoringAsciiCase(std::string_view(at, 1), std::string_view(&wanted, 1))) return false;
+    ++at;
+  }
+  return true;
 }
 
 void ProfileScanner::Take(char c) {

@@ -115,6 +115,7 @@ class ProfileScanner final {
   void FeedLines(std::string_view bytes);
   [[nodiscard]] bool SearchingForTheSection() const;
   std::size_t SkipToNextHeader(std::string_view bytes, std::size_t from);
+  [[nodiscard]] bool MayNameTheSection(const char* at, const char* end) const;
   void Take(char c);
   void TakeAtLineStart(char c);
   void TakeSectionNameByte(char c);

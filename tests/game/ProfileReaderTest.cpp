@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Names, ProfileReaderCaseTest, testing::Values(
     ReadCase{"BlanksInsideBracketsAreNotPartOfTheSection", "  [ \t s \t ]\nk=1\n", "s", "k", "1"},
     ReadCase{"BlanksWithinANameCount", "[Over zicht]\nAantal=5\n", "Overzicht", "Aantal", kFallback},
     ReadCase{"SectionNameEndsAtTheLastBracket", "[a]b]\nk=1\n", "a]b", "k", "1"},
+    ReadCase{"NameStartingLikeTheSectionIsAnother", "[a]b]\nk=1\n[ A ]\nk=2\n", "a", "k", "2"},
     ReadCase{"TextAfterTheSectionIsIgnored", "[1] ; the first one\nk=1\n", "1", "k", "1"},
     ReadCase{"LeadingZerosMakeADifferentSection", "[01]\nVraag=a\n", "1", "Vraag", kFallback},
     ReadCase{"LongerSectionNameDoesNotMatchItsPrefix", "[sss]\nk=1\n", "ss", "k", kFallback},
