@@ -8,15 +8,18 @@ endif()
 set(tp_game_dir "lib/tolvanix-plimbora")
 set(tp_assets "${PROJECT_SOURCE_DIR}/assets")
 
-install(TARGETS tolvanix-plimbora RUNTIME DESTINATION "${tp_game_dir}")
+# The question file checker goes beside the game and its questions.
+install(TARGETS tolvanix-plimbora tolvanix-plimbora-questions RUNTIME DESTINATION "${tp_game_dir}")
 install(FILES "${tp_assets}/vragen.ini" DESTINATION "${tp_game_dir}")
 
-# A relative link, so the installed tree can be moved or packaged (DESTDIR).
+# Relative links, so the installed tree can be moved or packaged (DESTDIR).
 install(CODE [[
   set(tp_bin "$ENV{DESTDIR}${CMAKE_INSTALL_PREFIX}/bin")
   file(MAKE_DIRECTORY "${tp_bin}")
-  file(CREATE_LINK "../lib/tolvanix-plimbora/tolvanix-plimbora" "${tp_bin}/tolvanix-plimbora" SYMBOLIC)
-  message(STATUS "Installing: ${tp_bin}/tolvanix-plimbora (link)")
+  foreach(program IN ITEMS tolvanix-plimbora tolvanix-plimbora-questions)
+    file(CREATE_LINK "../lib/tolvanix-plimbora/${program}" "${tp_bin}/${program}" SYMBOLIC)
+    message(STATUS "Installing: ${tp_bin}/${program} (link)")
+  endforeach()
 ]])
 
 install(FILES "${tp_assets}/tolvanix-plimbora.desktop" DESTINATION "${CMAKE_INSTALL_DATADIR}/applications")

@@ -1,51 +1,82 @@
 // SPDX-License-Identifier: MIT
 #include "game/ProfileReader.h"
 
-#include <array>
-#include <optional>
+#include <memory>
 #include <utility>
 
-#include "game/ProfileScanner.h"
 #include "game/RegularFile.h"
 #include "game/TextEncoding.h"
-#include "game/Utf8Validator.h"
 
 namespace {
 
+// The read buffer of one request. Every byte of it is written once, so the
+// request's memory is the same for a tiny file as for a huge one.
+std::unique_ptr<char[]> ReadBuffer() { return std::make_unique<char[]>(ProfileReader::kReadBufferBytes); }
+
 struct Search {
   bool readable = true;
-  // Whether the file was well-formed UTF-8 as far as it had to be read.
-  bool utf8 = true;
+  FileEncoding encoding = FileEncoding::Utf8;
   std::optional<std::string> value;
 };
 
-// Runs the scanner over the file and checks the file's encoding on the way.
-// When `onlyIfUtf8`, the scanner compared names that read otherwise in the
-// code page, so its answer holds only if all of the file is UTF-8: the
-// search gives up at the first byte that is not, and otherwise reads to the
-// end. Else it stops once the answer is found and the encoding no longer
-// matters to it: the file has shown it is not UTF-8, or there is no value,
-// or the value is ASCII and reads alike either way.
-Search Scan(RegularFile& file, ProfileScanner& scanner, bool onlyIfUtf8) {
-  std::array<char, ProfileReader::kReadBufferBytes> buffer{};
-  Utf8Validator validator;
+// Runs the decoder and the scanner over the file, reading a file without a
+// mark as `unmarked`, and stops once the scanner has its answer; with a
+// watched UTF-8 check, only once the rest of the file can no longer change
+// it, or at the first byte that shows the file is not UTF-8.
+Search Scan(RegularFile& file, std::string_view section, std::string_view key, FileEncoding unmarked,
+            TextDecoder::Utf8Check check) {
+  ProfileScanner scanner(section, key);
+  TextDecoder decoder(unmarked, [&scanner](std::string_view text) { scanner.Feed(text); }, check);
+  const std::unique_ptr<char[]> buffer = ReadBuffer();
+  const bool watched = unmarked == FileEncoding::Utf8 && check == TextDecoder::Utf8Check::Watch;
+  // The count of questions stands near the top of most files, so the first
+  // piece is small.
+  std::size_t pieceBytes = ProfileReader::kFirstReadBytes;
   while (true) {
-    const std::optional<std::size_t> count = file.Read(buffer);
-    if (!count) return {.readable = false, .utf8 = false, .value = std::nullopt};
+    const std::optional<std::size_t> count = file.Read({buffer.get(), pieceBytes});
+    pieceBytes = ProfileReader::kReadBufferBytes;
+    if (!count) return {.readable = false, .encoding = decoder.Encoding(), .value = std::nullopt};
     if (*count == 0) {
-      validator.Finish();
+      decoder.Finish();
       scanner.Finish();
       break;
     }
-    const std::string_view bytes(buffer.data(), *count);
-    validator.Feed(bytes);
-    scanner.Feed(bytes);
-    if (!validator.Valid() && onlyIfUtf8) return {.readable = true, .utf8 = false, .value = std::nullopt};
-    const bool encodingDecided =
-        !validator.Valid() || (!onlyIfUtf8 && (!scanner.Value() || IsAscii(*scanner.Value())));
-    if (scanner.Done() && encodingDecided) break;
+    decoder.Feed({buffer.get(), *count});
+    if (!decoder.MarkSettled()) continue;
+    const FileEncoding encoding = decoder.Encoding();
+    if (watched && encoding == FileEncoding::Windows1252) break;
+    if (scanner.Done() && (!watched || encoding != FileEncoding::Utf8)) break;
   }
-  return {.readable = true, .utf8 = validator.Valid(), .value = scanner.Value()};
+  return {.readable = true, .encoding = decoder.Encoding(), .value = scanner.Value()};
+}
+
+// Whether all of a file without a mark is UTF-8; false also when it cannot
+// be read.
+bool WholeFileIsUtf8(RegularFile& file) {
+  if (!file.Rewind()) return false;
+  TextDecoder decoder(FileEncoding::Utf8, [](std::string_view) {});
+  const std::unique_ptr<char[]> buffer = ReadBuffer();
+  while (true) {
+    const std::optional<std::size_t> count = file.Read({buffer.get(), ProfileReader::kReadBufferBytes});
+    if (!count) return false;
+    if (*count == 0) break;
+    decoder.Feed({buffer.get(), *count});
+    if (decoder.Encoding() == FileEncoding::Windows1252) return false;
+  }
+  decoder.Finish();
+  return decoder.Encoding() == FileEncoding::Utf8;
+}
+
+// The answer of a file without a mark, found in one pass while taking it
+// for UTF-8 unchecked. Names and values made of ASCII read the same in
+// either encoding, and line ends and brackets are ASCII in both, so only a
+// value that is not ASCII needs the whole file to say how it reads.
+std::optional<Search> SettleUnmarkedValue(RegularFile& file, std::string_view section, std::string_view key,
+                                          Search search) {
+  if (search.encoding != FileEncoding::Utf8 || !search.value || IsAscii(*search.value)) return search;
+  if (WholeFileIsUtf8(file)) return search;
+  if (!file.Rewind()) return std::nullopt;
+  return Scan(file, section, key, FileEncoding::Windows1252, TextDecoder::Utf8Check::Skip);
 }
 
 }  // namespace
@@ -57,26 +88,64 @@ std::string ProfileReader::ReadString(std::string_view section, std::string_view
   RegularFile file(file_);
   if (!file.IsOpen()) return std::string(fallback);
 
-  // Names made of ASCII read the same in both encodings, so one pass finds
-  // them whatever the file turns out to be. Other names are compared as
-  // UTF-8 first and, if the file is not UTF-8, looked for again as
-  // Windows-1252.
-  const bool asciiNames = IsAscii(section) && IsAscii(key);
-  ProfileScanner utf8Scanner(section, key, ProfileScanner::NameEncoding::Utf8);
-  Search search = Scan(file, utf8Scanner, !asciiNames);
-  if (search.readable && !search.utf8 && !asciiNames) {
-    if (!file.Rewind()) return std::string(fallback);
-    ProfileScanner codePageScanner(section, key, ProfileScanner::NameEncoding::Windows1252);
-    search = Scan(file, codePageScanner, false);
-    search.utf8 = false;
+  std::optional<Search> search;
+  if (IsAscii(section) && IsAscii(key)) {
+    search = SettleUnmarkedValue(file, section, key,
+                                 Scan(file, section, key, FileEncoding::Utf8, TextDecoder::Utf8Check::Skip));
+  } else {
+    // Names that are not ASCII were compared as UTF-8, which holds only if
+    // all of the file is; a file that is not is read again as Windows-1252.
+    search = Scan(file, section, key, FileEncoding::Utf8, TextDecoder::Utf8Check::Watch);
+    if (search->readable && search->encoding == FileEncoding::Windows1252) {
+      if (!file.Rewind()) return std::string(fallback);
+      search = Scan(file, section, key, FileEncoding::Windows1252, TextDecoder::Utf8Check::Skip);
+    }
   }
-
-  if (!search.readable || !search.value) return std::string(fallback);
-  if (search.utf8) return std::string(WithoutIncompleteUtf8Tail(*search.value));
-  return Windows1252ToUtf8(*search.value);
+  if (!search || !search->readable || !search->value) return std::string(fallback);
+  return std::move(*search->value);
 }
 
 std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                               std::string_view key, std::string_view fallback) {
   return ProfileReader(file).ReadString(section, key, fallback);
+}
+
+namespace {
+
+// Feeds all of the file through a decoder; false when it cannot be read.
+bool DecodeWholeFile(RegularFile& file, TextDecoder& decoder) {
+  const std::unique_ptr<char[]> buffer = ReadBuffer();
+  while (true) {
+    const std::optional<std::size_t> count = file.Read({buffer.get(), ProfileReader::kReadBufferBytes});
+    if (!count) return false;
+    if (*count == 0) break;
+    decoder.Feed({buffer.get(), *count});
+  }
+  decoder.Finish();
+  return true;
+}
+
+}  // namespace
+
+std::optional<ProfileSurvey> SurveyProfileFile(const std::filesystem::path& path,
+                                               const ProfileScanner::LineHandler& handler) {
+  RegularFile file(path);
+  if (!file.IsOpen()) return std::nullopt;
+  TextDecoder probe(FileEncoding::Utf8, [](std::string_view) {});
+  if (!DecodeWholeFile(file, probe)) return std::nullopt;
+  ProfileSurvey survey{.encoding = probe.Encoding()};
+  if (survey.encoding == FileEncoding::Windows1252) survey.firstOddByte = probe.FirstNonUtf8Byte();
+  if (survey.encoding == FileEncoding::Utf8WithMark) {
+    survey.firstOddByte = probe.FirstStrayByte();
+    survey.strayBytes = probe.StrayBytes();
+  }
+
+  if (!file.Rewind()) return std::nullopt;
+  ProfileScanner scanner(handler);
+  const FileEncoding unmarked =
+      survey.encoding == FileEncoding::Windows1252 ? FileEncoding::Windows1252 : FileEncoding::Utf8;
+  TextDecoder decoder(unmarked, [&scanner](std::string_view text) { scanner.Feed(text); });
+  if (!DecodeWholeFile(file, decoder)) return std::nullopt;
+  scanner.Finish();
+  return survey;
 }

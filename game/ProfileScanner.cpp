@@ -2,37 +2,66 @@
 #include "game/ProfileScanner.h"
 
 #include <algorithm>
-#include <cstdint>
 #include <cstring>
+#include <utility>
 
+#include "base/Text.h"
 #include "game/TextEncoding.h"
 
 namespace {
-
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 bool IsLineEnd(char c) { return c == '\n' || c == '\r'; }
 bool IsQuote(char c) { return c == '"' || c == '\''; }
 
-bool HasByte(std::uint64_t word, std::uint8_t byte) {
-  constexpr std::uint64_t kOnes = 0x0101010101010101U;
-  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
-  const std::uint64_t differences = word ^ (kOnes * byte);
-  return ((differences - kOnes) & ~differences & kHighBits) != 0;
+// The first CR or LF from `at` on, or `end`. Most lines of a file are passed
+// over unread, so this runs at the speed of the library's byte search.
+const char* FindLineEnd(const char* at, const char* end) {
+  const auto* lineFeed = static_cast<const char*>(std::memchr(at, '\n', static_cast<std::size_t>(end - at)));
+  const char* const limit = lineFeed != nullptr ? lineFeed : end;
+  const auto* carriageReturn = static_cast<const char*>(std::memchr(at, '\r', static_cast<std::size_t>(limit - at)));
+  return carriageReturn != nullptr ? carriageReturn : limit;
 }
 
-// The first CR or LF from `at` on, or `end`. Looks at eight bytes at a time,
-// since most lines of a file are passed over unread.
-const char* FindLineEnd(const char* at, const char* end) {
-  while (end - at >= 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, at, sizeof word);
-    if (HasByte(word, '\n') || HasByte(word, '\r')) break;
-    at += 8;
+// Whether only blanks stand between the last line end before `at` and `at`,
+// looking back no further than `from`; `blankBefore` tells the same for
+// `from` itself.
+bool AtBlankLineStart(const char* from, const char* at, bool blankBefore) {
+  while (at > from && IsBlank(at[-1])) --at;
+  return at == from ? blankBefore : IsLineEnd(at[-1]);
+}
+
+const char* FindLast(const char* from, const char* end, char c) {
+  for (const char* at = end; at > from; --at) {
+    if (at[-1] == c) return at - 1;
   }
-  while (at < end && !IsLineEnd(*at)) ++at;
-  return at;
+  return nullptr;
+}
+
+// What a header line holds, from its "[" to its line end (or `end`).
+struct HeaderLine {
+  const char* lineEnd = nullptr;
+  const char* closing = nullptr;  // the last "]", if any
+  bool hasNul = false;
+};
+
+HeaderLine ReadHeaderLine(const char* bracket, const char* end) {
+  // Headers are short: one look at each byte beats several searches.
+  constexpr std::ptrdiff_t kShortLine = 64;
+  HeaderLine header;
+  const char* const shortEnd = end - bracket > kShortLine ? bracket + kShortLine : end;
+  for (const char* at = bracket + 1; at < shortEnd; ++at) {
+    if (IsLineEnd(*at)) {
+      header.lineEnd = at;
+      return header;
+    }
+    if (*at == ']') header.closing = at;
+    if (*at == '\0') header.hasNul = true;
+  }
+  header.lineEnd = FindLineEnd(bracket, end);
+  header.closing = FindLast(bracket + 1, header.lineEnd, ']');
+  header.hasNul = std::memchr(bracket, '\0', static_cast<std::size_t>(header.lineEnd - bracket)) != nullptr;
+  return header;
 }
 
 }  // namespace
@@ -60,26 +89,19 @@ void ProfileScanner::Capture::Take(char c) {
   }
 }
 
-ProfileScanner::ProfileScanner(std::string_view section, std::string_view key, NameEncoding names)
-    : section_(section), key_(key), names_(names) {}
+ProfileScanner::ProfileScanner(std::string_view section, std::string_view key) : section_(section), key_(key) {}
+
+ProfileScanner::ProfileScanner(LineHandler handler) : handler_(std::move(handler)) {}
 
 void ProfileScanner::Feed(std::string_view bytes) {
-  if (Done()) return;
-  if (!pastByteOrderMark_) {
-    FeedPastByteOrderMark(bytes);
-    return;
-  }
-  FeedLines(bytes);
+  if (!Done()) FeedLines(bytes);
 }
 
 void ProfileScanner::Finish() {
   if (Done()) return;
-  if (!pastByteOrderMark_) {
-    // The whole file was the start of a byte-order mark: it is text.
-    pastByteOrderMark_ = true;
-    FeedLines(kByteOrderMark.substr(0, byteOrderMarkSeen_));
-  }
-  if (!Done()) EndLine();
+  // A last line without a line end; an empty one after the last line end
+  // is no line at all.
+  if (line_ != Line::Start || !handler_) EndLine();
   finished_ = true;
 }
 
@@ -87,26 +109,12 @@ bool ProfileScanner::Done() const { return finished_ || sectionPassed_ || value_
 
 std::size_t ProfileScanner::HeldBytes() const { return name_.Capacity() + valueCapture_.Capacity(); }
 
-void ProfileScanner::FeedPastByteOrderMark(std::string_view bytes) {
-  while (!bytes.empty() && byteOrderMarkSeen_ < kByteOrderMark.size()) {
-    if (bytes.front() != kByteOrderMark[byteOrderMarkSeen_]) {
-      // Not a mark after all: what looked like its start is text.
-      pastByteOrderMark_ = true;
-      FeedLines(kByteOrderMark.substr(0, byteOrderMarkSeen_));
-      FeedLines(bytes);
-      return;
-    }
-    ++byteOrderMarkSeen_;
-    bytes.remove_prefix(1);
-  }
-  if (byteOrderMarkSeen_ == kByteOrderMark.size()) {
-    pastByteOrderMark_ = true;
-    FeedLines(bytes);
-  }
-}
-
 void ProfileScanner::FeedLines(std::string_view bytes) {
   for (std::size_t i = 0; i < bytes.size() && !Done(); ++i) {
+    if (SearchingForTheSection()) {
+      i = SkipToNextHeader(bytes, i);
+      if (i == bytes.size()) return;
+    }
     if (line_ == Line::Skip) {
       // Lines that cannot matter are passed over without looking at them.
       const char* const lineEnd = FindLineEnd(bytes.data() + i, bytes.data() + bytes.size());
@@ -117,7 +125,61 @@ void ProfileScanner::FeedLines(std::string_view bytes) {
   }
 }
 
+bool ProfileScanner::SearchingForTheSection() const {
+  return !handler_ && !inSection_ && (line_ == Line::Start || line_ == Line::Skip);
+}
+
+std::size_t ProfileScanner::SkipToNextHeader(std::string_view bytes, std::size_t from) {
+  // Before the section nothing but headers can matter, so the search jumps
+  // from one "[" to the next and reads a header whole where its line lies
+  // within these bytes; the byte-by-byte reading covers everything else.
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  const char* at = begin + from;
+  afterCr_ = false;
+  while (true) {
+    const auto* bracket = static_cast<const char*>(std::memchr(at, '[', static_cast<std::size_t>(end - at)));
+    if (bracket == nullptr) {
+      line_ = AtBlankLineStart(at, end, line_ == Line::Start) ? Line::Start : Line::Skip;
+      return bytes.size();
+    }
+    if (!MayNameTheSection(bracket + 1, end) || !AtBlankLineStart(at, bracket, line_ == Line::Start)) {
+      line_ = Line::Skip;
+      at = bracket + 1;
+      continue;
+    }
+    line_ = Line::Start;
+    const HeaderLine header = ReadHeaderLine(bracket, end);
+    if (header.lineEnd == end || header.hasNul) return static_cast<std::size_t>(bracket - begin);
+    if (header.closing != nullptr) {
+      std::string_view name(bracket + 1, static_cast<std::size_t>(header.closing - bracket - 1));
+      while (!name.empty() && IsBlank(name.front())) name.remove_prefix(1);
+      while (!name.empty() && IsBlank(name.back())) name.remove_suffix(1);
+      inSection_ = EqualsIgnoringAsciiCase(name, section_);
+    }
+    const char* const lineEnd = header.lineEnd;
+    // The line end itself is read as usual.
+    return static_cast<std::size_t>(lineEnd - begin);
+  }
+}
+
+bool ProfileScanner::MayNameTheSection(const char* at, const char* end) const {
+  // A header's name starts at its first non-blank, so one that does not
+  // start with the name asked for cannot be it. Only the start is checked:
+  // what follows the name decides in the full reading.
+  while (at < end && IsBlank(*at)) ++at;
+  for (const char wanted : section_) {
+    if (at == end) return true;  // the rest lies in the next piece
+    if (!EqualsIgnoringAsciiCase(std::string_view(at, 1), std::string_view(&wanted, 1))) return false;
+    ++at;
+  }
+  return true;
+}
+
 void ProfileScanner::Take(char c) {
+  const bool secondHalfOfCrLf = afterCr_ && c == '\n';
+  afterCr_ = c == '\r';
+  if (secondHalfOfCrLf) return;
   if (IsLineEnd(c)) {
     EndLine();
     return;
@@ -144,19 +206,24 @@ void ProfileScanner::TakeAtLineStart(char c) {
   if (IsBlank(c)) return;
   if (c == '[') {
     line_ = Line::SectionName;
-    name_.Restart(section_.size());
+    name_.Restart(handler_ ? kMaxValueBytes : section_.size());
     sectionNameEnd_ = 0;
     closingBracketSeen_ = false;
     closingBracketAfterNul_ = false;
     return;
   }
-  // Keys outside the section asked for, and comments, cannot matter.
-  if (c == ';' || c == '#' || !inSection_) {
+  if (c == ';' || c == '#') {
+    line_ = Line::Skip;
+    commentLine_ = true;
+    return;
+  }
+  // Keys outside the section asked for cannot matter to a lookup.
+  if (!inSection_ && !handler_) {
     line_ = Line::Skip;
     return;
   }
   line_ = Line::KeyName;
-  name_.Restart(key_.size());
+  name_.Restart(handler_ ? kMaxValueBytes : key_.size());
   TakeKeyNameByte(c);
 }
 
@@ -180,8 +247,9 @@ void ProfileScanner::TakeSectionNameByte(char c) {
 
 void ProfileScanner::TakeKeyNameByte(char c) {
   if (c == '=') {
-    line_ = KeyMatches() ? Line::Value : Line::Skip;
-    if (line_ == Line::Value) valueCapture_.Restart(kMaxValueBytes + 1);  // room for an opening quote
+    const bool wanted = handler_ || KeptNameMatches(name_.TrimmedLength(), key_);
+    line_ = wanted ? Line::Value : Line::Skip;
+    if (wanted) valueCapture_.Restart(kMaxValueBytes + 1);  // room for an opening quote
     return;
   }
   if (c == '\0') {
@@ -194,6 +262,7 @@ void ProfileScanner::TakeKeyNameByte(char c) {
 void ProfileScanner::TakeValueByte(char c) {
   if (c == '\0') {
     // Nothing after a NUL belongs to the value, so it is complete now.
+    valueCapture_.Stop();
     SettleValue();
     return;
   }
@@ -202,23 +271,35 @@ void ProfileScanner::TakeValueByte(char c) {
 
 void ProfileScanner::EndLine() {
   switch (line_) {
+    case Line::Start:
+      Report(ProfileLine::Kind::Blank, {}, false);
+      break;
     case Line::SectionName:
       EndSectionHeader();
+      break;
+    case Line::KeyName:  // a line without "=" is stray text
+      Report(ProfileLine::Kind::Stray, name_.Trimmed(), name_.Stopped());
       break;
     case Line::Value:
       SettleValue();
       break;
-    case Line::Start:
-    case Line::KeyName:  // a line without "=" is stray text
     case Line::Skip:
+      if (commentLine_) Report(ProfileLine::Kind::Comment, {}, false);
       break;
   }
   line_ = Line::Start;
+  commentLine_ = false;
+  ++lineNumber_;
 }
 
 void ProfileScanner::EndSectionHeader() {
   // A "[" without a "]" makes no header; the line is stray text.
-  if (!closingBracketSeen_ && !closingBracketAfterNul_) return;
+  if (!closingBracketSeen_ && !closingBracketAfterNul_) {
+    Report(ProfileLine::Kind::UnclosedHeader, name_.Trimmed(), name_.Stopped());
+    return;
+  }
+  Report(ProfileLine::Kind::Header, name_.Kept().substr(0, SectionNameLength()), name_.Stopped());
+  if (handler_) return;
   if (inSection_) {
     // Any header ends the first occurrence of the section, the only one
     // that is searched, even when it names the same section again.
@@ -226,8 +307,7 @@ void ProfileScanner::EndSectionHeader() {
     sectionPassed_ = true;
     return;
   }
-  const std::size_t end = closingBracketAfterNul_ ? name_.TrimmedLength() : sectionNameEnd_;
-  inSection_ = KeptNameMatches(end, section_);
+  inSection_ = KeptNameMatches(SectionNameLength(), section_);
 }
 
 void ProfileScanner::SettleValue() {
@@ -236,18 +316,40 @@ void ProfileScanner::SettleValue() {
   const bool quoted = length >= 2 && IsQuote(kept.front()) && valueCapture_.LastNonBlank() == kept.front();
   const std::size_t start = quoted ? 1 : 0;
   const std::size_t contentLength = quoted ? length - 2 : length;
-  value_ = std::string(kept.substr(start, std::min(contentLength, kMaxValueBytes)));
+  const bool cut = contentLength > kMaxValueBytes;
+  std::string_view value = kept.substr(start, std::min(contentLength, kMaxValueBytes));
+  if (cut) value = WithoutIncompleteUtf8Tail(value);
   line_ = Line::Skip;
+  if (!handler_) {
+    value_ = std::string(value);
+    return;
+  }
+  ProfileLine line{.number = lineNumber_,
+                   .kind = ProfileLine::Kind::Entry,
+                   .name = std::string(name_.Trimmed()),
+                   .value = std::string(value),
+                   .valueCut = cut,
+                   .stoppedAtNul = name_.Stopped() || valueCapture_.Stopped()};
+  handler_(line);
 }
 
-bool ProfileScanner::KeyMatches() const { return KeptNameMatches(name_.TrimmedLength(), key_); }
+void ProfileScanner::Report(ProfileLine::Kind kind, std::string_view name, bool stoppedAtNul) {
+  if (!handler_) return;
+  ProfileLine line;
+  line.number = lineNumber_;
+  line.kind = kind;
+  line.name = std::string(name);
+  line.stoppedAtNul = stoppedAtNul;
+  handler_(line);
+}
+
+std::size_t ProfileScanner::SectionNameLength() const {
+  return closingBracketAfterNul_ ? name_.TrimmedLength() : sectionNameEnd_;
+}
 
 bool ProfileScanner::KeptNameMatches(std::size_t length, std::string_view wanted) const {
-  // Only as many bytes are kept as the name asked for has; a longer name in
-  // the file cannot match, in either encoding, since decoding never
-  // shortens text.
+  // Only as many bytes are kept as the name asked for has, so a longer name
+  // in the file cannot match.
   if (length > name_.Kept().size()) return false;
-  const std::string_view found = name_.Kept().substr(0, length);
-  if (names_ == NameEncoding::Windows1252) return EqualsIgnoringAsciiCase(Windows1252ToUtf8(found), wanted);
-  return EqualsIgnoringAsciiCase(found, wanted);
+  return EqualsIgnoringAsciiCase(name_.Kept().substr(0, length), wanted);
 }

@@ -2,51 +2,80 @@
 #pragma once
 
 #include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 
-// Finds the value of one key in one section of profile (INI) text that
-// arrives in pieces of any size, the way hand-written question files are
-// read:
+// One line of profile text as the scanner reads it, for a tool that looks
+// at every line of a file the way a request does.
+struct ProfileLine {
+  enum class Kind {
+    Blank,           // nothing but spaces and tabs
+    Comment,         // first non-blank ";" or "#"
+    Header,          // "[name]", with anything after the last "]"
+    UnclosedHeader,  // "[" without any "]": stray text
+    Entry,           // key=value
+    Stray,           // anything else: no "=" in it
+  };
+
+  std::size_t number = 0;  // from 1; CRLF, LF and CR each end one line
+  Kind kind = Kind::Blank;
+  // Header: the section name a request matches; Entry: the key; Stray and
+  // UnclosedHeader: the line's text (after the "["). At most
+  // ProfileScanner::kMaxValueBytes of it.
+  std::string name;
+  // Entry: the value exactly as a request returns it.
+  std::string value;
+  // The value, before it was cut to kMaxValueBytes, was longer.
+  bool valueCut = false;
+  // A NUL byte ended the name or the value before the line's end.
+  bool stoppedAtNul = false;
+};
+
+// Reads profile (INI) text in UTF-8 that arrives in pieces of any size, the
+// way hand-written question files are read:
 //   - section and key names match with the case of A-Z ignored; spaces and
 //     tabs around a key name and inside the brackets of a section name are
 //     not part of the name; a section name ends at the last "]" of its line;
 //   - a value is everything after the first "=", without surrounding spaces
-//     and tabs, then without one pair of matching quotes (" or ');
+//     and tabs, then without one pair of matching quotes (" or '), then cut
+//     to its first kMaxValueBytes bytes, never inside a character;
 //   - only the first section of a name is searched, and the first key of a
 //     name in it wins;
 //   - comment lines (";" or "#"), blank lines and stray text are skipped;
-//   - lines end at LF, CRLF or CR; a UTF-8 byte-order mark is skipped; a NUL
-//     byte ends the name or value it stands in.
-// It keeps no more of the text than the name being compared (never longer
-// than the name asked for) and the first bytes of the value, so a file of
-// any size or line length is read through in bounded memory.
+//   - lines end at LF, CRLF or CR; a NUL byte ends the name or value it
+//     stands in.
+// A lookup keeps no more of the text than the name being compared (never
+// longer than the name asked for) and the first bytes of the value, so a
+// file of any size or line length is read through in bounded memory.
 class ProfileScanner final {
  public:
-  // How the names in the file are compared with the names asked for, which
-  // are UTF-8.
-  enum class NameEncoding { Utf8, Windows1252 };
+  using LineHandler = std::function<void(const ProfileLine&)>;
 
-  // The most bytes of the file a value keeps; longer values are cut.
+  // The most bytes a value keeps; longer values are cut.
   static constexpr std::size_t kMaxValueBytes = 2047;
 
-  ProfileScanner(std::string_view section, std::string_view key, NameEncoding names);
+  // Looks for the value of `key` in `section`.
+  ProfileScanner(std::string_view section, std::string_view key);
 
-  // Takes the next bytes of the file; ignored once Done().
+  // Reads every line and hands each to `handler` once it is complete,
+  // names and values read exactly as a lookup reads them.
+  explicit ProfileScanner(LineHandler handler);
+
+  // Takes the next bytes of the text; ignored once Done().
   void Feed(std::string_view bytes);
 
-  // Marks the end of the file; a last line without a line end still counts.
+  // Marks the end of the text; a last line without a line end still counts.
   void Finish();
 
-  // True once nothing later in the file can change the answer.
+  // True once nothing later in the text can change the answer.
   [[nodiscard]] bool Done() const;
 
-  // The value as its bytes stand in the file, at most kMaxValueBytes of
-  // them; empty when the section or the key is missing.
+  // The value found; empty when the section or the key is missing.
   [[nodiscard]] const std::optional<std::string>& Value() const { return value_; }
 
-  // The bytes of the file the scanner holds at the moment, for checking
+  // The bytes of the text the scanner holds at the moment, for checking
   // that memory stays bounded whatever the file looks like.
   [[nodiscard]] std::size_t HeldBytes() const;
 
@@ -67,6 +96,8 @@ class ProfileScanner final {
     [[nodiscard]] char LastNonBlank() const { return lastNonBlank_; }
     // The first bytes, up to the number asked for in Restart.
     [[nodiscard]] std::string_view Kept() const { return kept_; }
+    // The kept bytes without trailing blanks.
+    [[nodiscard]] std::string_view Trimmed() const { return Kept().substr(0, trimmedLength_); }
     [[nodiscard]] std::size_t Capacity() const { return kept_.capacity(); }
 
    private:
@@ -81,8 +112,10 @@ class ProfileScanner final {
 
   enum class Line { Start, SectionName, KeyName, Value, Skip };
 
-  void FeedPastByteOrderMark(std::string_view bytes);
   void FeedLines(std::string_view bytes);
+  [[nodiscard]] bool SearchingForTheSection() const;
+  std::size_t SkipToNextHeader(std::string_view bytes, std::size_t from);
+  [[nodiscard]] bool MayNameTheSection(const char* at, const char* end) const;
   void Take(char c);
   void TakeAtLineStart(char c);
   void TakeSectionNameByte(char c);
@@ -91,17 +124,18 @@ class ProfileScanner final {
   void EndLine();
   void EndSectionHeader();
   void SettleValue();
-  [[nodiscard]] bool KeyMatches() const;
+  void Report(ProfileLine::Kind kind, std::string_view name, bool stoppedAtNul);
+  [[nodiscard]] std::size_t SectionNameLength() const;
   [[nodiscard]] bool KeptNameMatches(std::size_t length, std::string_view wanted) const;
 
   std::string section_;
   std::string key_;
-  NameEncoding names_;
-
-  std::size_t byteOrderMarkSeen_ = 0;
-  bool pastByteOrderMark_ = false;
+  LineHandler handler_;  // set: every line is read and reported
 
   Line line_ = Line::Start;
+  bool afterCr_ = false;
+  std::size_t lineNumber_ = 1;
+  bool commentLine_ = false;
   Capture name_;
   Capture valueCapture_;
   // Where a section name ends: the last "]" of the line before any NUL, or

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "game/QuestionBank.h"
 
-#include <cstdint>
 #include <utility>
 
 #include "base/ExecutablePath.h"
@@ -12,10 +11,18 @@ QuestionBank::QuestionBank(std::filesystem::path file) : reader_(std::move(file)
 
 QuizQuestion QuestionBank::DrawQuestion() const {
   SeedFromClock();
-  const std::int32_t count = IntegerFromText(reader_.ReadString("Overzicht", "Aantal", "")).value_or(0);
+  const std::int32_t count = Count();
   // Wraps like the 32-bit arithmetic the draw is defined in: a negative
   // count can give any number, negative ones included.
   const auto number = static_cast<std::int32_t>(static_cast<std::uint32_t>(RandomBelow(count)) + 1U);
+  return ReadQuestion(number);
+}
+
+std::int32_t QuestionBank::Count() const {
+  return IntegerFromText(reader_.ReadString("Overzicht", "Aantal", "")).value_or(0);
+}
+
+QuizQuestion QuestionBank::ReadQuestion(std::int32_t number) const {
   const std::string section = IntegerToText(number);
   QuizQuestion question;
   question.Question = reader_.ReadString(section, "Vraag", "");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -24,6 +25,13 @@ class QuestionBank final {
   // at random from the file as it is on disk now. Never fails: whatever is
   // wrong with the file gives empty texts.
   [[nodiscard]] QuizQuestion DrawQuestion() const;
+
+  // The number of questions the file gives, as a draw reads it: 0 when it
+  // is missing or not a number.
+  [[nodiscard]] std::int32_t Count() const;
+
+  // The four texts of question `number` as a draw of that number reads them.
+  [[nodiscard]] QuizQuestion ReadQuestion(std::int32_t number) const;
 
   [[nodiscard]] const std::filesystem::path& File() const { return reader_.File(); }
 

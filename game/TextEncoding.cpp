@@ -14,20 +14,6 @@ constexpr std::array<char32_t, 32> kHighControlRow = {
     0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
     0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-void AppendUtf8(std::string& out, char32_t codePoint) {
-  if (codePoint < 0x80) {
-    out.push_back(static_cast<char>(codePoint));
-  } else if (codePoint < 0x800) {
-    out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  } else {
-    // Windows-1252 reaches no further than the Basic Multilingual Plane.
-    out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
-    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
-    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
-  }
-}
-
 // The number of bytes of the character a lead byte starts; 1 for anything
 // that is not a lead byte of a longer sequence.
 std::size_t SequenceLength(std::uint8_t lead) {
@@ -41,6 +27,29 @@ bool IsContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x
 
 }  // namespace
 
+void AppendUtf8(std::string& out, char32_t codePoint) {
+  if (codePoint < 0x80) {
+    out.push_back(static_cast<char>(codePoint));
+  } else if (codePoint < 0x800) {
+    out.push_back(static_cast<char>(0xC0 | (codePoint >> 6)));
+    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+  } else if (codePoint < 0x10000) {
+    out.push_back(static_cast<char>(0xE0 | (codePoint >> 12)));
+    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+  } else {
+    out.push_back(static_cast<char>(0xF0 | (codePoint >> 18)));
+    out.push_back(static_cast<char>(0x80 | ((codePoint >> 12) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | ((codePoint >> 6) & 0x3F)));
+    out.push_back(static_cast<char>(0x80 | (codePoint & 0x3F)));
+  }
+}
+
+void AppendWindows1252Character(std::string& out, char byte) {
+  const auto code = static_cast<std::uint8_t>(byte);
+  AppendUtf8(out, code >= 0x80 && code <= 0x9F ? kHighControlRow[code - 0x80] : code);
+}
+
 bool IsAscii(std::string_view text) {
   for (const char c : text) {
     if (static_cast<std::uint8_t>(c) >= 0x80) return false;
@@ -51,14 +60,7 @@ bool IsAscii(std::string_view text) {
 std::string Windows1252ToUtf8(std::string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (const char c : text) {
-    const auto byte = static_cast<std::uint8_t>(c);
-    if (byte >= 0x80 && byte <= 0x9F) {
-      AppendUtf8(out, kHighControlRow[byte - 0x80]);
-    } else {
-      AppendUtf8(out, byte);
-    }
-  }
+  for (const char c : text) AppendWindows1252Character(out, c);
   return out;
 }
 

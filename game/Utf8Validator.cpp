@@ -7,9 +7,15 @@ namespace {
 
 constexpr std::uint64_t kHighBits = 0x8080808080808080U;
 
-// Steps over bytes below 0x80 eight at a time: most of a question file is
-// ASCII, and every request checks the file it reads.
+// Steps over bytes below 0x80 32 and then eight at a time: most of a
+// question file is ASCII, and every request checks the file it reads.
 const char* SkipAscii(const char* at, const char* end) {
+  while (end - at >= 32) {
+    std::uint64_t words[4];
+    std::memcpy(words, at, sizeof words);
+    if (((words[0] | words[1] | words[2] | words[3]) & kHighBits) != 0) break;
+    at += 32;
+  }
   while (end - at >= 8) {
     std::uint64_t word = 0;
     std::memcpy(&word, at, sizeof word);
@@ -21,25 +27,57 @@ const char* SkipAscii(const char* at, const char* end) {
 
 }  // namespace
 
+std::optional<Utf8Sequence> Utf8SequenceStartedBy(std::uint8_t lead) {
+  if (lead >= 0xC2 && lead <= 0xDF) return Utf8Sequence{.continuations = 1};
+  if (lead >= 0xE0 && lead <= 0xEF) {
+    Utf8Sequence sequence{.continuations = 2};
+    if (lead == 0xE0) sequence.lowest = 0xA0;   // below: overlong
+    if (lead == 0xED) sequence.highest = 0x9F;  // above: surrogates
+    return sequence;
+  }
+  if (lead >= 0xF0 && lead <= 0xF4) {
+    Utf8Sequence sequence{.continuations = 3};
+    if (lead == 0xF0) sequence.lowest = 0x90;   // below: overlong
+    if (lead == 0xF4) sequence.highest = 0x8F;  // above: past U+10FFFF
+    return sequence;
+  }
+  return std::nullopt;
+}
+
 void Utf8Validator::Feed(std::string_view bytes) {
-  const char* at = bytes.data();
+  const char* const begin = bytes.data();
+  const char* at = begin;
   const char* const end = at + bytes.size();
   while (at < end && valid_) {
     if (continuationsLeft_ == 0) {
       at = SkipAscii(at, end);
       if (at == end) break;
     }
+    const std::uint64_t offset = fed_ + static_cast<std::uint64_t>(at - begin);
+    if (continuationsLeft_ == 0) sequenceStart_ = offset;
     Take(static_cast<std::uint8_t>(*at++));
+    if (!valid_) invalidAt_ = sequenceStart_;
   }
+  fed_ += bytes.size();
 }
 
 void Utf8Validator::Finish() {
-  if (continuationsLeft_ != 0) valid_ = false;
+  if (continuationsLeft_ == 0 || !valid_) return;
+  valid_ = false;
+  invalidAt_ = sequenceStart_;
 }
 
 void Utf8Validator::Take(std::uint8_t byte) {
   if (continuationsLeft_ == 0) {
-    Begin(byte);
+    if (byte < 0x80) return;
+    const std::optional<Utf8Sequence> sequence = Utf8SequenceStartedBy(byte);
+    if (!sequence) {
+      valid_ = false;
+      return;
+    }
+    continuationsLeft_ = sequence->continuations;
+    lowest_ = sequence->lowest;
+    highest_ = sequence->highest;
     return;
   }
   if (byte < lowest_ || byte > highest_) {
@@ -49,21 +87,4 @@ void Utf8Validator::Take(std::uint8_t byte) {
   --continuationsLeft_;
   lowest_ = 0x80;
   highest_ = 0xBF;
-}
-
-void Utf8Validator::Begin(std::uint8_t lead) {
-  if (lead < 0x80) return;
-  if (lead >= 0xC2 && lead <= 0xDF) {
-    continuationsLeft_ = 1;
-  } else if (lead >= 0xE0 && lead <= 0xEF) {
-    continuationsLeft_ = 2;
-    if (lead == 0xE0) lowest_ = 0xA0;   // below: overlong
-    if (lead == 0xED) highest_ = 0x9F;  // above: surrogates
-  } else if (lead >= 0xF0 && lead <= 0xF4) {
-    continuationsLeft_ = 3;
-    if (lead == 0xF0) lowest_ = 0x90;   // below: overlong
-    if (lead == 0xF4) highest_ = 0x8F;  // above: past U+10FFFF
-  } else {
-    valid_ = false;  // a stray continuation byte, C0, C1 or F5..FF
-  }
 }

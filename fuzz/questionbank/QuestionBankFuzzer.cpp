@@ -3,8 +3,9 @@
 // checks what must hold for any file: no crash, no hang, no unbounded
 // memory (the sanitizers and libFuzzer's limits watch those), text that is
 // always well-formed UTF-8 and never longer than a cut value can be, a scan
-// whose answer does not depend on how the file is cut into pieces, and a
-// reader that answers as a reading of the whole file at once would.
+// whose answer does not depend on how the file is cut into pieces, a line
+// survey that finds what a lookup finds, and a reader that answers as a
+// reading of the whole file at once would.
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -12,20 +13,21 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "base/Clock.h"
+#include "base/Text.h"
 #include "game/ProfileReader.h"
 #include "game/ProfileScanner.h"
 #include "game/QuestionBank.h"
-#include "game/TextEncoding.h"
+#include "game/TextDecoder.h"
 #include "game/Utf8Validator.h"
 
 namespace {
 
-// A Windows-1252 byte becomes at most three bytes of UTF-8.
-constexpr std::size_t kLongestValue = ProfileScanner::kMaxValueBytes * 3;
+constexpr std::size_t kLongestValue = ProfileScanner::kMaxValueBytes;
 
 void Require(bool condition, const char* what) {
   if (condition) return;
@@ -87,19 +89,19 @@ std::pair<std::string, std::string> RequestedNames(std::string_view input) {
 }
 
 void CheckScanIgnoresPieces(std::string_view input, const std::string& section, const std::string& key) {
-  ProfileScanner whole(section, key, ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner whole(section, key);
   whole.Feed(input);
   whole.Finish();
 
   // Cut at a place the input chooses, and again into single bytes.
   const std::size_t cut = input.empty() ? 0 : static_cast<unsigned char>(input[0]) * input.size() / 256;
-  ProfileScanner halves(section, key, ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner halves(section, key);
   halves.Feed(input.substr(0, cut));
   halves.Feed(input.substr(cut));
   halves.Finish();
   Require(halves.Value() == whole.Value(), "the same answer for a file cut in two");
 
-  ProfileScanner bytes(section, key, ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner bytes(section, key);
   for (const char c : input) bytes.Feed(std::string_view(&c, 1));
   bytes.Finish();
   Require(bytes.Value() == whole.Value(), "the same answer for a file fed byte by byte");
@@ -109,21 +111,51 @@ void CheckScanIgnoresPieces(std::string_view input, const std::string& section, 
           "bounded memory in the scanner");
 }
 
+// The whole input decoded at once, in the encoding a request settles on.
+std::string DecodedAtOnce(std::string_view input) {
+  std::string text;
+  TextDecoder probe(FileEncoding::Utf8, [&text](std::string_view piece) { text += piece; });
+  probe.Feed(input);
+  probe.Finish();
+  if (probe.Encoding() != FileEncoding::Windows1252) return text;
+  text.clear();
+  TextDecoder codePage(FileEncoding::Windows1252, [&text](std::string_view piece) { text += piece; });
+  codePage.Feed(input);
+  codePage.Finish();
+  return text;
+}
+
+// What a tool that reads every line finds for the request: the first
+// entry of the key under the first header of the section.
+std::optional<std::string> SurveyAnswer(std::string_view text, const std::string& section, const std::string& key) {
+  enum class Place { Before, Inside, Past } place = Place::Before;
+  std::optional<std::string> answer;
+  ProfileScanner survey([&](const ProfileLine& line) {
+    if (place == Place::Past || answer) return;
+    if (line.kind == ProfileLine::Kind::Header) {
+      if (place == Place::Inside) place = Place::Past;
+      else if (EqualsIgnoringAsciiCase(line.name, section)) place = Place::Inside;
+    } else if (line.kind == ProfileLine::Kind::Entry && place == Place::Inside && EqualsIgnoringAsciiCase(line.name, key)) {
+      answer = line.value;
+    }
+  });
+  survey.Feed(text);
+  survey.Finish();
+  return answer;
+}
+
 // The reader reads the file in pieces and stops as early as it can; its
-// answer must still be that of the whole file: names and value as UTF-8 if
-// all of the file is UTF-8, as Windows-1252 otherwise.
+// answer must still be that of the whole file decoded at once, and a survey
+// of every line must find the same.
 void CheckReaderAnswersForTheWholeFile(const ProfileReader& reader, std::string_view input,
                                        const std::string& section, const std::string& key) {
-  const bool utf8 = IsUtf8(input);
-  ProfileScanner scanner(section, key,
-                         utf8 ? ProfileScanner::NameEncoding::Utf8 : ProfileScanner::NameEncoding::Windows1252);
-  scanner.Feed(input);
+  const std::string text = DecodedAtOnce(input);
+  ProfileScanner scanner(section, key);
+  scanner.Feed(text);
   scanner.Finish();
+  Require(SurveyAnswer(text, section, key) == scanner.Value(), "a survey that finds what a lookup finds");
   constexpr const char* kMissing = "<missing>";
-  std::string expected = kMissing;
-  if (scanner.Value()) {
-    expected = utf8 ? std::string(WithoutIncompleteUtf8Tail(*scanner.Value())) : Windows1252ToUtf8(*scanner.Value());
-  }
+  const std::string expected = scanner.Value().value_or(kMissing);
   Require(reader.ReadString(section, key, kMissing) == expected, "the answer of the whole file");
 }
 

@@ -47,6 +47,7 @@ INSTANTIATE_TEST_SUITE_P(Names, ProfileReaderCaseTest, testing::Values(
     ReadCase{"BlanksInsideBracketsAreNotPartOfTheSection", "  [ \t s \t ]\nk=1\n", "s", "k", "1"},
     ReadCase{"BlanksWithinANameCount", "[Over zicht]\nAantal=5\n", "Overzicht", "Aantal", kFallback},
     ReadCase{"SectionNameEndsAtTheLastBracket", "[a]b]\nk=1\n", "a]b", "k", "1"},
+    ReadCase{"NameStartingLikeTheSectionIsAnother", "[a]b]\nk=1\n[ A ]\nk=2\n", "a", "k", "2"},
     ReadCase{"TextAfterTheSectionIsIgnored", "[1] ; the first one\nk=1\n", "1", "k", "1"},
     ReadCase{"LeadingZerosMakeADifferentSection", "[01]\nVraag=a\n", "1", "Vraag", kFallback},
     ReadCase{"LongerSectionNameDoesNotMatchItsPrefix", "[sss]\nk=1\n", "ss", "k", kFallback},
@@ -142,6 +143,41 @@ INSTANTIATE_TEST_SUITE_P(Encoding, ProfileReaderCaseTest, testing::Values(
              "Caf\xC3\xA9", "k", "as UTF-8"}),
     CaseName);
 
+// The bytes of UTF-16 text with its byte-order mark.
+std::string Utf16(std::u16string_view text, bool littleEndian) {
+  std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
+  for (const char16_t unit : text) {
+    const char low = static_cast<char>(unit & 0xFF);
+    const char high = static_cast<char>(unit >> 8);
+    bytes += littleEndian ? std::string{low, high} : std::string{high, low};
+  }
+  return bytes;
+}
+
+// Files as editors save them: Notepad's "Unicode" in both byte orders,
+// UTF-8 with a mark and one line pasted from an older file, a DOS end mark.
+INSTANTIATE_TEST_SUITE_P(SavedFiles, ProfileReaderCaseTest, testing::Values(
+    ReadCase{"Utf16LittleEndian", Utf16(u"[Overzicht]\r\nAantal=2\r\n[2]\r\nFoutb=Ne\u00F3n\r\n", true), "2",
+             "Foutb", "Ne\xC3\xB3n"},
+    ReadCase{"Utf16BigEndian", Utf16(u"[Overzicht]\r\nAantal=2\r\n", false), "overzicht", "AANTAL", "2"},
+    ReadCase{"Utf16NamesAreMatchedAsTheyRead", Utf16(u"[Caf\u00E9]\nk=1\n", true), "Caf\xC3\xA9", "k", "1"},
+    ReadCase{"Utf16CutCountsTheConvertedBytes", Utf16(u"[s]\nk=" + std::u16string(1500, u'\u20AC'), true), "s", "k",
+             [] {
+               std::string euros;
+               for (int i = 0; i < 682; ++i) euros += "\xE2\x82\xAC";  // 2046 bytes
+               return euros;
+             }()},
+    ReadCase{"MarkedUtf8KeepsItsOwnCharacters", "\xEF\xBB\xBF[s]\nk=caf\xC3\xA9\n[t]\nk=caf\xE9\n", "s", "k",
+             "caf\xC3\xA9"},
+    ReadCase{"MarkedUtf8ReadsAStrayByteAsCodePage", "\xEF\xBB\xBF[s]\nk=caf\xC3\xA9\n[t]\nk=caf\xE9\n", "t", "k",
+             "caf\xC3\xA9"},
+    ReadCase{"MarkedUtf8NamesStayUtf8", "\xEF\xBB\xBF[Caf\xC3\xA9]\nk=1\n[x]\nk=\xFF\n", "Caf\xC3\xA9", "k", "1"},
+    ReadCase{"CtrlZAtTheEndIsNoText", "[2]\r\nFoutb=Neon\x1A", "2", "Foutb", "Neon"},
+    ReadCase{"CtrlZAfterTheLastLineIsNoText", "[2]\r\nFoutb=Neon\r\n\x1A", "2", "Foutb", "Neon"},
+    ReadCase{"CtrlZWithTextAfterItIsText", "[s]\nk=a\x1A" "b\n", "s", "k", "a\x1A" "b"},
+    ReadCase{"CtrlZInACodePageFile", "[s]\nk=caf\xE9\x1A", "s", "k", "caf\xC3\xA9"}),
+    CaseName);
+
 std::string Repeated(char c, std::size_t count) { return std::string(count, c); }
 
 INSTANTIATE_TEST_SUITE_P(LongValues, ProfileReaderCaseTest, testing::Values(
@@ -156,10 +192,10 @@ INSTANTIATE_TEST_SUITE_P(LongValues, ProfileReaderCaseTest, testing::Values(
              Repeated('a', 2046)},
     ReadCase{"CutNeverSplitsAFourByteCharacter", "[s]\nk=" + Repeated('a', 2045) + "\xF0\x9F\x98\x80\n", "s",
              "k", Repeated('a', 2045)},
-    ReadCase{"CutCountsTheFilesBytesBeforeConverting", "[s]\nk=" + Repeated('\xE9', 3000) + "\n", "s", "k",
+    ReadCase{"CutCountsTheConvertedBytes", "[s]\nk=" + Repeated('\xE9', 3000) + "\n", "s", "k",
              [] {
                std::string e;
-               for (int i = 0; i < 2047; ++i) e += "\xC3\xA9";
+               for (int i = 0; i < 1023; ++i) e += "\xC3\xA9";  // 2046 bytes: the next one would be split
                return e;
              }()},
     ReadCase{"LongKeyInFrontIsPassedOver", "[s]\n" + Repeated('k', 5000) + "=1\nk=2\n", "s", "k", "2"},

@@ -4,22 +4,23 @@
 #include <gtest/gtest.h>
 
 #include <optional>
+#include <ostream>
 #include <string>
+#include <vector>
 
 namespace {
 
 using namespace std::string_literals;
-using Names = ProfileScanner::NameEncoding;
 
 std::optional<std::string> ScanInPieces(std::string_view text, std::size_t pieceSize) {
-  ProfileScanner scanner("s", "k", Names::Utf8);
+  ProfileScanner scanner("s", "k");
   for (std::size_t at = 0; at < text.size(); at += pieceSize) scanner.Feed(text.substr(at, pieceSize));
   scanner.Finish();
   return scanner.Value();
 }
 
 std::optional<std::string> ScanSplitAt(std::string_view text, std::size_t split) {
-  ProfileScanner scanner("s", "k", Names::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed(text.substr(0, split));
   scanner.Feed(text.substr(split));
   scanner.Finish();
@@ -27,7 +28,7 @@ std::optional<std::string> ScanSplitAt(std::string_view text, std::size_t split)
 }
 
 // Files whose answer depends on state carried from one piece to the next:
-// a byte-order mark, a CRLF, quotes and blanks at both ends of a value.
+// a CRLF, quotes and blanks at both ends of a value, a NUL.
 class ProfileScannerPiecesTest : public testing::TestWithParam<std::string> {};
 
 TEST_P(ProfileScannerPiecesTest, AnswerDoesNotDependOnHowTheFileIsCut) {
@@ -41,12 +42,12 @@ TEST_P(ProfileScannerPiecesTest, AnswerDoesNotDependOnHowTheFileIsCut) {
 
 INSTANTIATE_TEST_SUITE_P(
     TrickyFiles, ProfileScannerPiecesTest,
-    testing::Values("\xEF\xBB\xBF[s]\r\nk=  \"quoted value\"  \r\n"s, "\xEF\xBB[s]\nk=1\n"s,
+    testing::Values("[s]\r\nk=  \"quoted value\"  \r\n"s, "\r\n[s]\r\r\nk=1\r\n"s,
                     "[a]\rk=0\r [ s ] tail\r\n\t k\t = 'v' \r"s, "[s\0x]\nk\0y=ab\0cd\n"s,
                     "[x]]\n[s]]\n[s]\nk=never\n"s, ";[s]\n[s]\n#k=1\nk2=2\nk=3"s));
 
 TEST(ProfileScannerTest, IsDoneAsSoonAsTheValueIsComplete) {
-  ProfileScanner scanner("s", "k", Names::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\nk=v");
   EXPECT_FALSE(scanner.Done());  // the value may go on
   scanner.Feed("alue\n[t]");
@@ -55,24 +56,17 @@ TEST(ProfileScannerTest, IsDoneAsSoonAsTheValueIsComplete) {
 }
 
 TEST(ProfileScannerTest, IsDoneWhenTheFirstSectionOfTheNameEnds) {
-  ProfileScanner scanner("s", "k", Names::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\nj=1\n[t]\n");
   EXPECT_TRUE(scanner.Done());
   EXPECT_EQ(scanner.Value(), std::nullopt);
 }
 
 TEST(ProfileScannerTest, ValueEndingAtTheEndOfTheFileCountsAfterFinish) {
-  ProfileScanner scanner("s", "k", Names::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\nk= last ");
   scanner.Finish();
   EXPECT_EQ(scanner.Value(), "last");
-}
-
-TEST(ProfileScannerTest, Windows1252NamesAreComparedAfterConversion) {
-  ProfileScanner scanner("\xC3\xA9", "k", Names::Windows1252);
-  scanner.Feed("[\xC3\xA9]\nk=utf8\n[\xE9]\nk=code page\n");
-  scanner.Finish();
-  EXPECT_EQ(scanner.Value(), "code page");
 }
 
 // Memory: whatever the lines look like, the scanner keeps no more than the
@@ -90,7 +84,7 @@ class ProfileScannerMemoryTest : public testing::Test {
 };
 
 TEST_F(ProfileScannerMemoryTest, HugeValueIsNotKept) {
-  ProfileScanner scanner("s", "k", ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\nk=\"");
   FeedRepeated(scanner, 'v', kHugeLine);
   EXPECT_LE(scanner.HeldBytes(), kBound);
@@ -99,7 +93,7 @@ TEST_F(ProfileScannerMemoryTest, HugeValueIsNotKept) {
 }
 
 TEST_F(ProfileScannerMemoryTest, HugeSectionNameIsNotKept) {
-  ProfileScanner scanner("s", "k", ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[");
   FeedRepeated(scanner, 's', kHugeLine);
   EXPECT_LE(scanner.HeldBytes(), kBound);
@@ -108,7 +102,7 @@ TEST_F(ProfileScannerMemoryTest, HugeSectionNameIsNotKept) {
 }
 
 TEST_F(ProfileScannerMemoryTest, HugeKeyNameIsNotKept) {
-  ProfileScanner scanner("s", "k", ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\n");
   FeedRepeated(scanner, 'k', kHugeLine);
   EXPECT_LE(scanner.HeldBytes(), kBound);
@@ -117,12 +111,65 @@ TEST_F(ProfileScannerMemoryTest, HugeKeyNameIsNotKept) {
 }
 
 TEST_F(ProfileScannerMemoryTest, TrailingBlanksOfAHugeValueAreStillTrimmed) {
-  ProfileScanner scanner("s", "k", ProfileScanner::NameEncoding::Utf8);
+  ProfileScanner scanner("s", "k");
   scanner.Feed("[s]\nk='quoted'");
   FeedRepeated(scanner, ' ', kHugeLine);
   scanner.Finish();
   EXPECT_LE(scanner.HeldBytes(), kBound);
   EXPECT_EQ(scanner.Value(), "quoted");
 }
+
+}  // namespace
+
+namespace {
+
+// Every line as the survey reports it: "number kind name" and, for an
+// entry, "=value"; " (cut)" and " (nul)" mark the flags.
+std::vector<std::string> SurveyOf(std::string_view text, std::size_t pieceSize) {
+  std::vector<std::string> lines;
+  ProfileScanner scanner([&lines](const ProfileLine& line) {
+    static constexpr const char* kKinds[] = {"blank", "comment", "header", "unclosed", "entry", "stray"};
+    std::string shown = std::to_string(line.number) + " " + kKinds[static_cast<int>(line.kind)] + " " + line.name;
+    if (line.kind == ProfileLine::Kind::Entry) shown += "=" + line.value;
+    if (line.valueCut) shown += " (cut)";
+    if (line.stoppedAtNul) shown += " (nul)";
+    lines.push_back(shown);
+  });
+  for (std::size_t at = 0; at < text.size(); at += pieceSize) scanner.Feed(text.substr(at, pieceSize));
+  scanner.Finish();
+  return lines;
+}
+
+struct SurveyCase {
+  const char* behaviour;
+  std::string text;
+  std::vector<std::string> lines;
+};
+
+void PrintTo(const SurveyCase& c, std::ostream* out) { *out << c.behaviour; }
+
+class ProfileSurveyTest : public testing::TestWithParam<SurveyCase> {};
+
+TEST_P(ProfileSurveyTest, ReportsEveryLineAsALookupReadsIt) {
+  const SurveyCase& c = GetParam();
+  EXPECT_EQ(SurveyOf(c.text, c.text.size() + 1), c.lines);
+  EXPECT_EQ(SurveyOf(c.text, 1), c.lines);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProfileSurveyTest,
+    testing::Values(
+        SurveyCase{"KindsOfLine",
+                   "; note\n\n[ Overzicht ] ; count\n Aantal = ' 2 ' \nstray text\n[unclosed\n\f[2]\n#x=1",
+                   {"1 comment ", "2 blank ", "3 header Overzicht", "4 entry Aantal= 2 ", "5 stray stray text",
+                    "6 unclosed unclosed", "7 stray \f[2]", "8 comment "}},
+        SurveyCase{"LineEndsAreCountedOnce", "[a]\r\nk=1\rj=2\n\r\n", {"1 header a", "2 entry k=1", "3 entry j=2", "4 blank "}},
+        SurveyCase{"NulBytesEndNamesAndValues", "[s\0x]\nk\0y=ab\0cd\n\0\n"s,
+                   {"1 header s (nul)", "2 entry k=ab (nul)", "3 stray  (nul)"}},
+        SurveyCase{"LongValueIsCut", "k=" + std::string(3000, 'v'),
+                   {"1 entry k=" + std::string(ProfileScanner::kMaxValueBytes, 'v') + " (cut)"}},
+        SurveyCase{"EntriesOutsideSectionsAreReportedToo", "k=1\n[s]\nk=2\n[s]\nk=3\n",
+                   {"1 entry k=1", "2 header s", "3 entry k=2", "4 header s", "5 entry k=3"}}),
+    [](const testing::TestParamInfo<SurveyCase>& info) { return std::string(info.param.behaviour); });
 
 }  // namespace
