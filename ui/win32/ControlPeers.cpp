@@ -100,14 +100,18 @@ class ContainerPeer final : public WindowPeer {
   bool raisedEdge_;
 };
 
-// The classic common control fills its bar in segments; a theme would draw
-// it smooth, so it is taken off any theme. The model clamps the position
-// first.
+// The classic common control fills its bar in segments. A theme would draw
+// it smooth, so it is given a theme class that no theme has (an empty one
+// reads as none given at all on some systems). The model clamps the
+// position first.
 class ProgressBarPeer final : public WindowPeer {
  public:
   ProgressBarPeer(Platform& platform, ProgressBar& bar) : WindowPeer(platform, bar), bar_(bar) {
     Create(PROGRESS_CLASSW, 0);
-    ::SetWindowTheme(Window(), L"", L"");
+    ::SetWindowTheme(Window(), L" ", L" ");
+    // Unthemed, the gauge has a sunken edge around it, which its frame takes
+    // only once told.
+    ::SetWindowPos(Window(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
 
  protected:
