@@ -108,7 +108,11 @@ class ProgressBarPeer final : public WindowPeer {
  public:
   ProgressBarPeer(Platform& platform, ProgressBar& bar) : WindowPeer(platform, bar), bar_(bar) {
     Create(PROGRESS_CLASSW, 0);
-    ::SetWindowTheme(Window(), L" ", L" ");
+    using SetWindowThemeFunction = HRESULT(WINAPI*)(HWND, LPCWSTR, LPCWSTR);
+    // Loaded when needed: a system without themes has no theme library.
+    static const auto setWindowTheme =
+        reinterpret_cast<SetWindowThemeFunction>(SystemFunction(L"uxtheme.dll", "SetWindowTheme"));
+    if (setWindowTheme) setWindowTheme(Window(), L" ", L" ");
     // Unthemed, the gauge has a sunken edge around it, which its frame takes
     // only once told.
     ::SetWindowPos(Window(), nullptr, 0, 0, 0, 0, SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);

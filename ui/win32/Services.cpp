@@ -36,6 +36,13 @@ class ThreadWindowsDisabled final {
 
 }  // namespace
 
+void (*SystemFunction(const wchar_t* library, const char* name))() {
+  HMODULE module = ::LoadLibraryW(library);
+  // Through a function type without parameters, which any other converts
+  // to and from.
+  return module ? reinterpret_cast<void (*)()>(::GetProcAddress(module, name)) : nullptr;
+}
+
 int MessageBoxes::Show(const std::string& text, const std::string& caption, unsigned flags, MessageBoxOwner owner) {
   const std::wstring wideText = Widen(text);
   const std::wstring wideCaption = Widen(caption);
@@ -49,8 +56,14 @@ int MessageBoxes::Show(const std::string& text, const std::string& caption, unsi
 }
 
 int DesktopShell::Open(const std::string& address) {
+  // The shell is loaded on the first open, not at start: loading it and
+  // what it pulls in takes longer than the rest of the game's start-up.
+  using ShellExecuteFunction = HINSTANCE(WINAPI*)(HWND, LPCWSTR, LPCWSTR, LPCWSTR, LPCWSTR, INT);
+  static const auto shellExecute = reinterpret_cast<ShellExecuteFunction>(
+      SystemFunction(L"shell32.dll", "ShellExecuteW"));
+  if (!shellExecute) return SE_ERR_DLLNOTFOUND;
   const HINSTANCE result =
-      ::ShellExecuteW(::GetDesktopWindow(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
+      shellExecute(::GetDesktopWindow(), L"open", Widen(address).c_str(), nullptr, nullptr, SW_SHOWNORMAL);
   // The result is a number in a handle's clothes; only its low 32 bits mean
   // anything.
   return static_cast<int>(reinterpret_cast<INT_PTR>(result));

@@ -7,6 +7,11 @@ namespace ui::win32 {
 
 class Platform;
 
+// A function of a system DLL loaded on first use, for parts that the game
+// needs late or not at all; nullptr when the DLL or the function is
+// missing. Convert it to its real type to call it.
+[[nodiscard]] void (*SystemFunction(const wchar_t* library, const char* name))();
+
 // Message boxes through MessageBoxW. A box without an owner disables no
 // window, so the main window stays usable while it is open; the
 // application's box belongs to the application's window and disables every

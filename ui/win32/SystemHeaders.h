@@ -8,7 +8,6 @@
 #include <windows.h>
 #include <commctrl.h>
 #include <shellapi.h>
-#include <uxtheme.h>
 
 namespace ui::win32::system {
 inline constexpr UINT kOk = MB_OK;
