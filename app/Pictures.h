@@ -4,5 +4,11 @@
 // Where the pictures compiled into the executable are found. The build puts
 // them there as resources (app/CMakeLists.txt), so the game needs no file
 // beside it but its questions.
+#ifdef _WIN32
+// Resource names (app/Pictures.rc).
+inline constexpr const char* kLeafPicture = "LEAF";
+inline constexpr const char* kIconPicture = "MAINICON";
+#else
 inline constexpr const char* kLeafPicture = ":/pictures/leaf.bmp";
 inline constexpr const char* kIconPicture = ":/pictures/icon32.png";
+#endif

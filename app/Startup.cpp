@@ -2,14 +2,11 @@
 #include "app/Startup.h"
 
 #include <cxxabi.h>
-#include <dlfcn.h>
 
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
-#include <filesystem>
-#include <system_error>
 #include <memory>
 #include <typeinfo>
 
@@ -65,15 +62,6 @@ std::string StartupErrorText(std::string_view typeName, std::string_view moduleN
   text += message;
   if (!message.empty() && message.back() != '.') text += '.';
   return text;
-}
-
-std::string ModuleNameOf(const void* address) {
-  Dl_info info{};
-  if (dladdr(address, &info) != 0 && info.dli_fname && *info.dli_fname) {
-    return std::filesystem::path(info.dli_fname).filename().string();
-  }
-  std::error_code error;
-  return std::filesystem::read_symlink("/proc/self/exe", error).filename().string();
 }
 
 int RunApplication(ui::Application& application, const std::function<void(ui::Application&)>& createMainForm,

@@ -5,6 +5,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/ExecutablePath.h"
 #include "game/GameFlow.h"
 #include "ui/Application.h"
 
@@ -17,10 +18,6 @@ inline constexpr const char* kStartupErrorCaption = "Application Error";
 // in one.
 [[nodiscard]] std::string StartupErrorText(std::string_view typeName, std::string_view moduleName,
                                            const void* address, std::string_view message);
-
-// The file name, without its folder, of the executable or library that
-// holds `address`; the executable's name when that cannot be told.
-[[nodiscard]] std::string ModuleNameOf(const void* address);
 
 // Gives the application its title, builds the main window with
 // `createMainForm`, runs `beforeLoop` (if any) on it and then the event

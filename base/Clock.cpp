@@ -3,8 +3,19 @@
 
 #include <chrono>
 
+#ifdef _WIN32
+#include <windows.h>
+#endif
+
 namespace {
 
+#ifdef _WIN32
+TimeOfDay SystemTimeOfDay() {
+  SYSTEMTIME now{};
+  ::GetSystemTime(&now);
+  return {now.wHour, now.wMinute, now.wSecond, now.wMilliseconds};
+}
+#else
 TimeOfDay SystemTimeOfDay() {
   using namespace std::chrono;
   const auto now = system_clock::now();
@@ -14,6 +25,7 @@ TimeOfDay SystemTimeOfDay() {
           static_cast<int>(parts.seconds().count()),
           static_cast<int>(parts.subseconds().count())};
 }
+#endif
 
 ClockSource& InstalledClock() {
   static ClockSource clock;

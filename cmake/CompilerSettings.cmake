@@ -1,5 +1,9 @@
 # Warnings and sanitizers apply to every target of the project.
 add_compile_options(-Wall -Wextra)
+# The system headers without their min/max macros and rarely used parts.
+if(WIN32)
+  add_compile_definitions(NOMINMAX WIN32_LEAN_AND_MEAN)
+endif()
 if(TP_WARNINGS_AS_ERRORS)
   add_compile_options(-Werror)
 endif()

@@ -1,6 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include "game/RegularFile.h"
 
+#ifdef _WIN32
+
+#include <windows.h>
+
+#include <algorithm>
+
+RegularFile::RegularFile(const std::filesystem::path& path) {
+  if (path.empty()) return;
+  // Full sharing, so that an editor can save the question file, or a tool
+  // replace it, while the game has it open.
+  HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (handle == INVALID_HANDLE_VALUE) return;
+  // A pipe, a console or another device under the name could make reading
+  // wait; only a file on a disk is read. A folder does not open without
+  // backup semantics.
+  if (::GetFileType(handle) != FILE_TYPE_DISK) {
+    ::CloseHandle(handle);
+    return;
+  }
+  handle_ = handle;
+}
+
+RegularFile::~RegularFile() {
+  if (handle_) ::CloseHandle(handle_);
+}
+
+std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
+  if (!handle_) return std::nullopt;
+  const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), MAXDWORD));
+  DWORD count = 0;
+  if (!::ReadFile(handle_, buffer.data(), wanted, &count, nullptr)) return std::nullopt;
+  return count;
+}
+
+bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_BEGIN); }
+
+#else
+
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -35,3 +75,5 @@ std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
 }
 
 bool RegularFile::Rewind() { return descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) == 0; }
+
+#endif

@@ -9,8 +9,9 @@
 // A file opened for reading only if it is a regular file. A directory, a
 // FIFO, a socket or a device under the name counts as missing, and opening
 // never waits: a FIFO without a writer would otherwise hang the game. The
-// file is read through read(2), never mapped, so a file truncated while it
-// is read just ends early instead of killing the process.
+// file is read through read(2) (ReadFile on Windows), never mapped, so a
+// file truncated while it is read just ends early instead of killing the
+// process, and no writer is locked out meanwhile.
 class RegularFile final {
  public:
   // Opens the file; IsOpen() tells whether that worked. An empty path is
@@ -20,7 +21,11 @@ class RegularFile final {
   RegularFile(const RegularFile&) = delete;
   RegularFile& operator=(const RegularFile&) = delete;
 
+#ifdef _WIN32
+  [[nodiscard]] bool IsOpen() const { return handle_ != nullptr; }
+#else
   [[nodiscard]] bool IsOpen() const { return descriptor_ >= 0; }
+#endif
 
   // Reads the next bytes into the buffer: their number, 0 at the end of the
   // file, or nothing when the file cannot be read.
@@ -30,5 +35,9 @@ class RegularFile final {
   [[nodiscard]] bool Rewind();
 
  private:
+#ifdef _WIN32
+  void* handle_ = nullptr;  // the system's file handle while open
+#else
   int descriptor_ = -1;
+#endif
 };

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages needed to build, test and run the game.
+# Installs the Debian 12 packages needed to build, test and run the game,
+# and to build the Windows game and test it under Wine.
 # Does nothing when they are all present.
 set -euo pipefail
 
@@ -9,6 +10,9 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl-dev
   python3 xvfb xauth x11-utils fonts-liberation fonts-dejavu-core
   dbus-daemon at-spi2-core
+  # The Windows builds, cross-compiled, and their tests under 64-bit Wine.
+  mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
+  wine64 xdotool imagemagick
 )
 
 missing=()

@@ -2,7 +2,12 @@
 #include "game/RegularFile.h"
 
 #include <gtest/gtest.h>
+
+#ifdef _WIN32
+#include <windows.h>
+#else
 #include <sys/stat.h>
+#endif
 
 #include <array>
 #include <string>
@@ -35,11 +40,23 @@ TEST_F(RegularFileTest, ReadsARegularFileInPiecesAndAgainAfterRewind) {
   EXPECT_EQ(ReadAll(file), content);
 }
 
+#ifdef _WIN32
+TEST_F(RegularFileTest, OnlyFilesOnADiskOpen) {
+  const wchar_t* pipeName = L"\\\\.\\pipe\\tp-regular-file-test";
+  HANDLE pipe = ::CreateNamedPipeW(pipeName, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+  ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+  EXPECT_FALSE(RegularFile(pipeName).IsOpen());  // and does not wait for the pipe's data
+  ::CloseHandle(pipe);
+  EXPECT_FALSE(RegularFile(folder_.Path()).IsOpen());
+  EXPECT_FALSE(RegularFile("NUL").IsOpen());
+  EXPECT_FALSE(RegularFile(folder_.Path() / "CON").IsOpen());
+#else
 TEST_F(RegularFileTest, OnlyRegularFilesOpen) {
   ASSERT_EQ(::mkfifo((folder_.Path() / "fifo").c_str(), 0600), 0);
   EXPECT_FALSE(RegularFile(folder_.Path() / "fifo").IsOpen());  // and does not wait for a writer
   EXPECT_FALSE(RegularFile(folder_.Path()).IsOpen());
   EXPECT_FALSE(RegularFile("/dev/null").IsOpen());
+#endif
   EXPECT_FALSE(RegularFile(folder_.Path() / "missing").IsOpen());
   EXPECT_FALSE(RegularFile(std::filesystem::path{}).IsOpen());
 }
@@ -51,6 +68,7 @@ TEST_F(RegularFileTest, ClosedFileReadsNothing) {
   EXPECT_FALSE(file.Rewind());
 }
 
+// Also shows that the open file leaves writers free to change it.
 TEST_F(RegularFileTest, FileTruncatedWhileOpenEndsEarly) {
   const auto path = folder_.Write("a.ini", std::string(10000, 'x'));
   RegularFile file(path);

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <random>
 #include <string>
 #include <string_view>
 
@@ -13,10 +13,15 @@
 // it when the test ends.
 class TempFolder final {
  public:
+  // A name that no other folder has: create_directory reports a folder
+  // that already existed, and a new name is drawn.
   TempFolder() {
-    std::string pattern = (std::filesystem::temp_directory_path() / "tp-game-XXXXXX").string();
-    if (::mkdtemp(pattern.data()) == nullptr) throw Exception("cannot make a temporary folder");
-    path_ = pattern;
+    std::random_device random;
+    for (int attempt = 0; attempt < 100; ++attempt) {
+      path_ = std::filesystem::temp_directory_path() / ("tp-game-" + std::to_string(random()));
+      if (std::filesystem::create_directory(path_)) return;
+    }
+    throw Exception("cannot make a temporary folder");
   }
   ~TempFolder() {
     std::error_code ignored;

@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Starts the 64-bit Windows game and a bare Win32 window under Wine on one
+# Xvfb display, run by run in turn, and prints the median time from the
+# start to the window showing for each, their ratio (goal: at most 1.15),
+# and the sizes of the game executables (goal: each under 2 MiB with its
+# pictures).
+#
+#   bench/startup/windows_startup_ratio.sh [RUNS]
+#
+# Build the win64 preset (and win32, for its size) first. Uses the scratch
+# prefix of the win64 tests.
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+
+runs=${1:-15}
+wine=/usr/lib/wine/wine64
+game=build/win64/app/tolvanix-plimbora.exe
+bare=build/win64/bench/startup/win32/bare_window.exe
+for program in "$game" "$bare"; do
+  [ -f "$program" ] || { echo "missing $program: build the win64 preset first" >&2; exit 1; }
+done
+export WINEPREFIX=${WINEPREFIX:-$PWD/build/win64/wineprefix} WINEDEBUG=-all
+"$wine" reg add 'HKCU\Software\Wine\X11 Driver' /v Managed /d N /f >/dev/null
+"$(dirname "$wine")/wineserver" -w
+
+display=":$((RANDOM % 400 + 100))"
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+trap 'kill $xvfb 2>/dev/null' EXIT
+export DISPLAY=$display
+for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
+
+now_ns() { date +%s%N; }
+
+# Starts PROGRAM and prints the milliseconds until a viewable window titled
+# TITLE exists.
+measure() {
+  local program=$1 title=$2
+  local start; start=$(now_ns)
+  "$wine" "$program" >/dev/null 2>&1 &
+  local pid=$!
+  until xwininfo -root -tree 2>/dev/null | grep -q "\"$title\""; do
+    kill -0 "$pid" 2>/dev/null || { echo "$program exited early" >&2; exit 1; }
+  done
+  until xwininfo -name "$title" 2>/dev/null | grep -q IsViewable; do :; done
+  local shown; shown=$(now_ns)
+  kill "$pid"; wait "$pid" 2>/dev/null || true
+  echo $(( (shown - start) / 1000000 ))
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print (NR % 2) ? a[(NR+1)/2] : (a[NR/2] + a[NR/2+1]) / 2}'; }
+
+# Warm the caches and the Wine server once for each, then alternate.
+measure "$bare" "Bare window" >/dev/null
+measure "$game" "Tolvanix PlimBora" >/dev/null
+bare_times=()
+game_times=()
+for _ in $(seq "$runs"); do
+  bare_times+=("$(measure "$bare" "Bare window")")
+  game_times+=("$(measure "$game" "Tolvanix PlimBora")")
+done
+bare_ms=$(printf '%s\n' "${bare_times[@]}" | median)
+game_ms=$(printf '%s\n' "${game_times[@]}" | median)
+
+printf '%-22s %10s\n' "" "to window"
+printf '%-22s %7s ms\n' "bare Win32 window" "$bare_ms" "game (64-bit)" "$game_ms"
+awk -v g="$game_ms" -v b="$bare_ms" 'BEGIN { printf "%-22s %10.2f\n", "ratio", g / b }'
+for exe in build/win32/app/tolvanix-plimbora.exe "$game"; do
+  [ -f "$exe" ] || continue
+  awk -v name="$exe" -v size="$(stat -c %s "$exe")" 'BEGIN { printf "%-40s %9d bytes (%.2f MiB)\n", name, size, size / 1048576 }'
+done

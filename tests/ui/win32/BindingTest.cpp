@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+// The native Windows binding with real windows: what the model decides must
+// be what the system shows and does.
+#include "ui/win32/Platform.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+#include "base/Exception.h"
+#include "tests/ui/testing/RecordingMessageBoxService.h"
+#include "ui/Button.h"
+#include "ui/Form.h"
+#include "ui/GraphicControl.h"
+#include "ui/Label.h"
+#include "ui/MenuItem.h"
+#include "ui/RadioButton.h"
+#include "ui/Timer.h"
+
+namespace {
+
+using ui::win32::Platform;
+
+// Draws nothing on repaint requests; a test draws on it directly, as the
+// board does between them.
+class Drawing final : public ui::GraphicControl {};
+
+// A small window: three answers, a button, a drawing area, a menu with an
+// F2 command and a timer, each event counted.
+class TestForm final : public ui::Form {
+ public:
+  TestForm() {
+    SetBounds(40, 40, 300, 200);
+    SetCaption("Binding test");
+    for (ui::RadioButton* radio : {&radio1, &radio2, &radio3}) {
+      radio->SetParent(this);
+      radio->SetBounds(10, 10 + 25 * (radio == &radio2) + 50 * (radio == &radio3), 120, 17);
+    }
+    radio1.SetCaption("One");
+    radio2.SetCaption("Two");
+    radio3.SetCaption("Three");
+    button.SetParent(this);
+    button.SetBounds(150, 10, 80, 25);
+    drawing.SetParent(this);
+    drawing.SetBounds(150, 100, 40, 40);
+    NewGame.SetShortCut({ui::kKeyF2, {}});
+    NewGame.OnClick = [this](TObject&) { ++newGames; };
+    SetMenu(&menu);
+    timer.SetEnabled(false);
+    timer.SetInterval(20);
+    OnKeyDown = [this](TObject&, int& key, ui::ShiftState) { keys += std::to_string(key) + " "; };
+  }
+
+  ui::RadioButton& radio1 = Create<ui::RadioButton>();
+  ui::RadioButton& radio2 = Create<ui::RadioButton>();
+  ui::RadioButton& radio3 = Create<ui::RadioButton>();
+  ui::Button& button = Create<ui::Button>();
+  Drawing& drawing = Create<Drawing>();
+  ui::MainMenu& menu = Create<ui::MainMenu>();
+  ui::MenuItem& Game = menu.Items().Add("&Game");
+  ui::MenuItem& NewGame = Game.Add("&New Game");
+  ui::Timer& timer = Create<ui::Timer>();
+  int newGames = 0;
+  std::string keys;
+};
+
+class Win32BindingTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form.Show();
+    platform.ProcessMessages();
+  }
+
+  // Posts a key-down to the window with the system's focus, as the keyboard
+  // would, and handles what follows.
+  void PressKey(WPARAM key) {
+    ASSERT_NE(::GetFocus(), nullptr);
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
+    platform.ProcessMessages();
+  }
+
+  // Handles messages until `done` holds; false if it still does not after
+  // five seconds, which only a broken loop takes.
+  bool RunUntil(const std::function<bool()>& done) {
+    const ULONGLONG deadline = ::GetTickCount64() + 5000;
+    while (!done()) {
+      if (::GetTickCount64() > deadline) return false;
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      platform.ProcessMessages();
+    }
+    return true;
+  }
+
+  static HWND WindowOf(const ui::Control& control) { return Platform::WindowOf(control); }
+  static bool ShownChecked(const ui::RadioButton& radio) {
+    return ::SendMessageW(WindowOf(radio), BM_GETCHECK, 0, 0) == BST_CHECKED;
+  }
+
+  Platform platform;
+  ui::Application application{&platform};
+  TestForm& form = application.CreateForm<TestForm>();
+};
+
+TEST_F(Win32BindingTest, ClickingARadioButtonClearsTheOthersOnScreen) {
+  ::SendMessageW(WindowOf(form.radio2), BM_CLICK, 0, 0);
+  ::SendMessageW(WindowOf(form.radio3), BM_CLICK, 0, 0);
+  EXPECT_TRUE(form.radio3.Checked());
+  EXPECT_FALSE(form.radio2.Checked());
+  EXPECT_FALSE(ShownChecked(form.radio1));
+  EXPECT_FALSE(ShownChecked(form.radio2));
+  EXPECT_TRUE(ShownChecked(form.radio3));
+}
+
+// The system's radio buttons report a click when they get the focus; the
+// arrows moving the focus must not select an answer.
+TEST_F(Win32BindingTest, FocusMovingOntoARadioButtonDoesNotSelectIt) {
+  form.radio1.SetFocus();
+  PressKey(VK_DOWN);
+  EXPECT_EQ(::GetFocus(), WindowOf(form.radio2));
+  EXPECT_FALSE(form.radio2.Checked());
+  EXPECT_FALSE(ShownChecked(form.radio2));
+}
+
+TEST_F(Win32BindingTest, F2RunsTheMenuCommandWhileAButtonHasTheFocus) {
+  form.button.SetFocus();
+  ASSERT_EQ(::GetFocus(), WindowOf(form.button));
+  PressKey(VK_F2);
+  EXPECT_EQ(form.newGames, 1);
+  EXPECT_EQ(form.keys, "");
+}
+
+TEST_F(Win32BindingTest, ArrowsReachTheWindowOnceTheFocusedControlIsHidden) {
+  form.radio1.SetFocus();
+  form.radio1.Hide();
+  EXPECT_EQ(::GetFocus(), WindowOf(form));
+  PressKey(VK_LEFT);
+  EXPECT_EQ(form.keys, "37 ");
+}
+
+struct CaptionCase {
+  const char* Caption;
+  const wchar_t* Shown;  // in the system's mnemonic form: "&&" shows one "&"
+};
+
+class Win32CaptionTest : public Win32BindingTest, public ::testing::WithParamInterface<CaptionCase> {};
+
+TEST_P(Win32CaptionTest, CaptionReachesTheControlInTheSystemsMnemonicForm) {
+  form.button.SetCaption(GetParam().Caption);
+  wchar_t text[64] = {};
+  ::GetWindowTextW(WindowOf(form.button), text, 64);
+  EXPECT_EQ(std::wstring(text), GetParam().Shown);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Captions, Win32CaptionTest,
+    ::testing::Values(CaptionCase{"Fish && Chips", L"Fish && Chips"},
+                      CaptionCase{"&New && &Old", L"&New && Old"},  // one access letter, the first
+                      CaptionCase{"<b>bold</b> &amp;", L"<b>bold</b> &amp;"},
+                      CaptionCase{"\xC4\xB2ssel \xE2\x80\x93 caf\xC3\xA9", L"\u0132ssel \u2013 caf\u00E9"}));
+
+TEST_F(Win32BindingTest, DrawingReachesTheScreenAtOnceClippedToTheControl) {
+  form.drawing.Canvas().FillRect(2, 2, 60, 60, clRed);
+  HDC dc = ::GetDC(WindowOf(form));
+  const COLORREF drawn = ::GetPixel(dc, 150 + 39, 100 + 39);
+  const COLORREF beside = ::GetPixel(dc, 150 + 40, 100 + 39);
+  ::ReleaseDC(WindowOf(form), dc);
+  EXPECT_EQ(drawn, RGB(255, 0, 0));
+  EXPECT_NE(beside, RGB(255, 0, 0));
+}
+
+TEST_F(Win32BindingTest, ErrorInAHandlerIsReportedAndTheLoopGoesOn) {
+  ui::testing::RecordingMessageBoxService boxes;
+  int ticks = 0;
+  form.timer.OnTimer = [&](TObject&) {
+    if (++ticks > 1) return;
+    // Switched off and on again, the timer keeps its period and ticks on.
+    form.timer.SetEnabled(false);
+    form.timer.SetEnabled(true);
+    throw Exception("Tick failed");
+  };
+  form.button.OnClick = [](TObject&) { throw Exception("Click failed"); };
+  ::SendMessageW(WindowOf(form.button), BM_CLICK, 0, 0);
+  form.timer.SetEnabled(true);
+  EXPECT_TRUE(RunUntil([&] { return ticks >= 3; }));
+  ASSERT_EQ(boxes.Shown().size(), 2u);
+  EXPECT_EQ(boxes.Shown()[0].Text, "Click failed.");
+  EXPECT_EQ(boxes.Shown()[1].Text, "Tick failed.");
+  EXPECT_EQ(boxes.Shown()[1].Owner, ui::MessageBoxOwner::Application);
+}
+
+// A real box without an owner: its own loop must go on ticking the timers
+// and routing the main window's keys through the model.
+TEST_F(Win32BindingTest, TimersTickAndKeysAreRoutedWhileABoxWithoutOwnerIsOpen) {
+  bool boxOpen = false;
+  int ticks = 0;
+  int newGamesWhileOpen = 0;
+  form.NewGame.OnClick = [&](TObject&) { newGamesWhileOpen += boxOpen; };
+  form.timer.OnTimer = [&](TObject&) {
+    ++ticks;
+    if (ticks == 1) ::PostMessageW(WindowOf(form), WM_KEYDOWN, VK_F2, 1);
+    if (ticks == 5) {
+      // Closes the box as its OK button would.
+      ::EnumThreadWindows(
+          ::GetCurrentThreadId(),
+          [](HWND window, LPARAM) -> BOOL {
+            wchar_t name[16] = {};
+            ::GetClassNameW(window, name, 16);
+            if (std::wstring(name) == L"#32770") ::PostMessageW(window, WM_COMMAND, IDCANCEL, 0);
+            return TRUE;
+          },
+          0);
+    }
+  };
+  form.timer.SetEnabled(true);
+  boxOpen = true;
+  ui::ShowMessageBox("Waiting", "Binding test", ui::MB_OK, ui::MessageBoxOwner::None);
+  boxOpen = false;
+  EXPECT_GE(ticks, 5);
+  EXPECT_EQ(newGamesWhileOpen, 1);
+}
+
+}  // namespace

@@ -1,0 +1,180 @@
+// SPDX-License-Identifier: MIT
+#include "ui/win32/FormPeer.h"
+
+#include "base/Exception.h"
+#include "ui/win32/Platform.h"
+
+namespace ui::win32 {
+namespace {
+
+// Menu command identifiers start above the ones the system uses in boxes.
+constexpr UINT kFirstCommand = 100;
+
+}  // namespace
+
+FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form), form_(form) {
+  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", Style(), form.Left(), form.Top(), form.Width(),
+                                  form.Height(), platform.ApplicationWindow(), nullptr, platform.Instance(), nullptr);
+  if (!window) throw Exception("Error creating window");
+  Adopt(window);
+  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
+  ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
+  // Access letters stay underlined, not only while Alt is held.
+  ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
+}
+
+FormPeer::~FormPeer() {
+  // The window destroys the menu it shows; one taken off it is left here.
+  if (menu_ && ::GetMenu(Window()) != menu_) ::DestroyMenu(menu_);
+}
+
+Form* FormPeer::FormOf(HWND window) {
+  if (!window) return nullptr;
+  auto* peer = dynamic_cast<FormPeer*>(FromWindow(::GetAncestor(window, GA_ROOT)));
+  return peer ? &peer->form_ : nullptr;
+}
+
+DWORD FormPeer::Style() const {
+  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+  if (form_.BorderStyle() == BorderStyle::Sizeable) {
+    style |= WS_THICKFRAME;
+    if (form_.MaximizeBox()) style |= WS_MAXIMIZEBOX;
+  }
+  return style;
+}
+
+bool FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+  switch (message) {
+    case WM_CLOSE:
+      GetPlatform().Guard([this] {
+        if (!form_.Closed()) form_.Close();
+      });
+      result = 0;
+      return true;
+    case WM_COMMAND:
+      if (lParam == 0 && HIWORD(wParam) == 0 && LOWORD(wParam) >= kFirstCommand &&
+          LOWORD(wParam) < kFirstCommand + commands_.size()) {
+        MenuItem* item = commands_[LOWORD(wParam) - kFirstCommand];
+        GetPlatform().Guard([item] { item->Click(); });
+        result = 0;
+        return true;
+      }
+      break;
+    case WM_SYSCOMMAND:
+      // The taskbar shows the application's window, which owns this one:
+      // minimising it takes the form along and leaves the taskbar button.
+      if ((wParam & 0xFFF0) == SC_MINIMIZE) {
+        ::ShowWindow(GetPlatform().ApplicationWindow(), SW_MINIMIZE);
+        result = 0;
+        return true;
+      }
+      break;
+    case WM_SETFOCUS:
+      if (form_.ActiveControl()) FocusActiveControl();
+      result = 0;
+      return true;
+    default: break;
+  }
+  return WindowPeer::Handle(message, wParam, lParam, result);
+}
+
+void FormPeer::ApplyOwn(Change what) {
+  switch (what) {
+    case Change::Layout: ApplyFrame(); break;
+    case Change::Closed:
+      ::ShowWindow(Window(), SW_HIDE);
+      GetPlatform().FormClosed(form_);
+      break;
+    default: break;
+  }
+}
+
+// A title bar shows its text as written, with no access letters.
+void FormPeer::ApplyCaption() { ::SetWindowTextW(Window(), Widen(form_.Caption()).c_str()); }
+
+void FormPeer::ApplyBounds() {
+  RECT frame{0, 0, form_.Width(), form_.Height()};
+  ::AdjustWindowRectEx(&frame, Style(), menu_ != nullptr, 0);
+  ::SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
+                 SWP_NOZORDER | SWP_NOACTIVATE);
+  // A menu bar too long for the width takes two lines, which the frame's
+  // arithmetic does not know: the client area is measured and made right.
+  RECT client{};
+  ::GetClientRect(Window(), &client);
+  const int missing = form_.Height() - (client.bottom - client.top);
+  if (missing != 0) {
+    ::SetWindowPos(Window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
+                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+void FormPeer::ApplyVisible() {
+  if (!form_.Visible()) {
+    ::ShowWindow(Window(), SW_HIDE);
+    return;
+  }
+  if (::IsWindowVisible(Window())) return;
+  ::ShowWindow(Window(), SW_SHOWNORMAL);
+  ::UpdateWindow(Window());
+  FocusActiveControl();
+}
+
+void FormPeer::ApplyFocus() {
+  if (form_.ActiveControl()) return;
+  // With no control focused the window itself takes the keys.
+  HWND focused = ::GetFocus();
+  if (focused && ::IsChild(Window(), focused)) SetSystemFocus(Window());
+}
+
+void FormPeer::FocusActiveControl() {
+  const WinControl* active = form_.ActiveControl();
+  HWND target = active ? Platform::WindowOf(*active) : nullptr;
+  SetSystemFocus(target ? target : Window());
+}
+
+void FormPeer::ApplyFrame() {
+  const DWORD style = Style();
+  const auto current = static_cast<DWORD>(::GetWindowLongPtrW(Window(), GWL_STYLE));
+  const DWORD kept = current & (WS_VISIBLE | WS_MINIMIZE | WS_DISABLED);
+  if ((current & ~kept) != style) {
+    ::SetWindowLongPtrW(Window(), GWL_STYLE, static_cast<LONG_PTR>(style | kept));
+    ::SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
+                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  if (form_.Menu() != shownMenu_) BuildMenu();
+  ApplyBounds();
+}
+
+void FormPeer::BuildMenu() {
+  HMENU previous = menu_;
+  shownMenu_ = form_.Menu();
+  commands_.clear();
+  menu_ = nullptr;
+  if (shownMenu_) {
+    menu_ = ::CreateMenu();
+    // One item and the items under it; a command's text is its caption,
+    // then a tab and the shortcut's name, which the menu shows at the right.
+    // The shortcut itself is matched by the model's key routing.
+    auto add = [this](auto& self, HMENU menu, MenuItem& item) -> void {
+      if (item.IsSeparator()) {
+        ::AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
+      } else if (!item.Items().empty()) {
+        HMENU popup = ::CreatePopupMenu();
+        for (MenuItem* child : item.Items()) self(self, popup, *child);
+        ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), MnemonicText(item.Caption()).c_str());
+      } else {
+        std::wstring text = MnemonicText(item.Caption());
+        if (const std::string shortCut = ShortCutToText(item.ShortCut()); !shortCut.empty()) {
+          text += L'\t' + Widen(shortCut);
+        }
+        commands_.push_back(&item);
+        ::AppendMenuW(menu, MF_STRING, kFirstCommand + commands_.size() - 1, text.c_str());
+      }
+    };
+    for (MenuItem* item : form_.Menu()->Items().Items()) add(add, menu_, *item);
+  }
+  ::SetMenu(Window(), menu_);
+  if (previous) ::DestroyMenu(previous);
+}
+
+}  // namespace ui::win32
