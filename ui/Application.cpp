@@ -40,6 +40,20 @@ void Application::Guard(const std::function<void()>& action) noexcept {
   }
 }
 
+void Application::Guard(Application* application, const std::function<void()>& action) noexcept {
+  if (application) {
+    application->Guard(action);
+    return;
+  }
+  try {
+    action();
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "Unhandled error: %s\n", error.what());
+  } catch (...) {
+    std::fprintf(stderr, "Unhandled error\n");
+  }
+}
+
 void Application::ShowException(const std::string& message) noexcept {
   try {
     if (platform_) platform_->CancelMouseMode();

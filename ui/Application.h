@@ -46,6 +46,10 @@ class Application final {
   // Runs `action`; an exception that escapes it is reported and goes no
   // further, so the event loop runs on.
   void Guard(const std::function<void()>& action) noexcept;
+  // The guard of `application`; with none (while it is made or after it
+  // is gone) an escaping error goes to stderr. The platforms run every
+  // call into the model through this.
+  static void Guard(Application* application, const std::function<void()>& action) noexcept;
 
   // The error report: a box owned by the application, captioned with the
   // title, with the stop icon and the message (see ErrorReportText).

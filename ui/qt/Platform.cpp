@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/Platform.h"
 
-#include <cstdio>
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -55,19 +54,7 @@ void Platform::TitleChanged(const std::string& title) {
   }
 }
 
-void Platform::Guard(const std::function<void()>& action) noexcept {
-  if (application_) {
-    application_->Guard(action);
-    return;
-  }
-  try {
-    action();
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "Unhandled error: %s\n", error.what());
-  } catch (...) {
-    std::fprintf(stderr, "Unhandled error\n");
-  }
-}
+void Platform::Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
 QWidget* Platform::ClientWidgetOf(const WinControl& control) const {
   auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());

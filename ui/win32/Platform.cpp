@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/Platform.h"
 
-#include <cstdio>
 #include <memory>
 
 #include "base/Exception.h"
@@ -222,19 +221,7 @@ void Platform::CancelMouseMode() { ::ReleaseCapture(); }
 
 void Platform::TitleChanged(const std::string& title) { ::SetWindowTextW(applicationWindow_, Widen(title).c_str()); }
 
-void Platform::Guard(const std::function<void()>& action) noexcept {
-  if (application_) {
-    application_->Guard(action);
-    return;
-  }
-  try {
-    action();
-  } catch (const std::exception& error) {
-    std::fprintf(stderr, "Unhandled error: %s\n", error.what());
-  } catch (...) {
-    std::fprintf(stderr, "Unhandled error\n");
-  }
-}
+void Platform::Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
 HWND Platform::WindowOf(const Control& control) {
   auto* peer = dynamic_cast<WindowPeer*>(control.GetPeer());
