@@ -43,8 +43,6 @@ const ui::Font kAnswerCommandFont{.Name = "MS Sans Serif", .Height = 11, .Bold =
 const ui::Font kTitleFont{.Name = "Arial", .Height = 24, .Bold = true, .Color = clOlive};
 const ui::Font kLinkFont{.Name = "MS Sans Serif", .Height = 11, .Underline = true, .Color = clBlue};
 
-constexpr ui::ShortCut kNewGameShortCut{ui::kKeyF2, {}};
-
 }  // namespace
 
 TForm1::Form1Reference::Form1Reference(TForm1* form) : form_(form) { Form1 = form; }
@@ -74,11 +72,11 @@ TForm1::TForm1(QuestionBank questions)
       timer1_(Create<ui::Timer>()),
       timer2_(Create<ui::Timer>()),
       mainMenu1_(Create<ui::MainMenu>()),
-      game1_(mainMenu1_.Items().Add("Game")),
+      game1_(mainMenu1_.Add("Game")),
       newGame1_(game1_.Add("&New Game")),
       n2_(game1_.AddSeparator()),
       exit1_(game1_.Add("E&xit")),
-      help1_(mainMenu1_.Items().Add("&Help")),
+      help1_(mainMenu1_.Add("&Help")),
       rules1_(help1_.Add("How to &play ?")),
       webLink1_(Create<TWebLink>()) {
   LayOutWindow();
@@ -210,7 +208,7 @@ void TForm1::BuildMenu() {
   mainMenu1_.SetName("MainMenu1");
   game1_.SetName("Game1");
   newGame1_.SetName("NewGame1");
-  newGame1_.SetShortCut(kNewGameShortCut);
+  newGame1_.SetShortCut(ui::kKeyF2);
   n2_.SetName("N2");
   exit1_.SetName("Exit1");
   help1_.SetName("Help1");

@@ -7,16 +7,14 @@
 #include "board/Brickfall.h"
 #include "game/GameFlow.h"
 #include "game/QuestionBank.h"
-#include "ui/Button.h"
 #include "ui/Form.h"
-#include "ui/GroupBox.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
-#include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
+#include "ui/WinControl.h"
 
 class TForm1;
 

@@ -30,27 +30,19 @@ void Application::Run() {
   else main->Show();
 }
 
-void Application::Guard(const std::function<void()>& action) noexcept {
-  try {
-    action();
-  } catch (const std::exception& error) {
-    ShowException(error.what());
-  } catch (...) {
-    ShowException("Unknown error");
-  }
-}
+void Application::Guard(const std::function<void()>& action) noexcept { Guard(this, action); }
 
 void Application::Guard(Application* application, const std::function<void()>& action) noexcept {
-  if (application) {
-    application->Guard(action);
-    return;
-  }
+  auto report = [application](const char* message) {
+    if (application) application->ShowException(message);
+    else std::fprintf(stderr, "Unhandled error: %s\n", message);
+  };
   try {
     action();
   } catch (const std::exception& error) {
-    std::fprintf(stderr, "Unhandled error: %s\n", error.what());
+    report(error.what());
   } catch (...) {
-    std::fprintf(stderr, "Unhandled error\n");
+    report("Unknown error");
   }
 }
 

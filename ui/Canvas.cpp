@@ -45,14 +45,6 @@ void Canvas::RepeatRow(int left, int right, int y, int bottom) {
   control_.Drawn(area);
 }
 
-TColor Canvas::Pixel(int x, int y) const {
-  if (x < 0 || y < 0 || x >= width_ || y >= height_) return clNone;
-  const std::uint32_t pixel = pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) +
-                                      static_cast<std::size_t>(x)];
-  return RgbColor(static_cast<std::uint8_t>(pixel >> 16), static_cast<std::uint8_t>(pixel >> 8),
-                  static_cast<std::uint8_t>(pixel));
-}
-
 Rect Canvas::Target(const Rect& rect) {
   if (!control_.CanDraw()) return {};
   const int width = control_.Width();

@@ -35,10 +35,6 @@ class Canvas final {
   // short fills.
   void RepeatRow(int left, int right, int y, int bottom);
 
-  // The colour at (x, y) as red-green-blue; clNone outside the control or
-  // before it first drew.
-  [[nodiscard]] TColor Pixel(int x, int y) const;
-
   // The pixels drawn so far: rows of 32-bit values 0xFFRRGGBB, Width() per
   // row, for the platform to show without conversion. Empty (both sizes 0)
   // until the control first draws.

@@ -71,8 +71,7 @@ void Control::SetEnabled(bool enabled) {
 }
 
 void Control::SetCaption(std::string caption) {
-  if (caption == caption_) return;
-  caption_ = std::move(caption);
+  if (!Store(caption_, std::move(caption))) return;
   Changed(Change::Caption);
   TextChanged();
 }
@@ -83,22 +82,17 @@ std::string Control::AccessibleName() const {
 
 // The peer hears of it as of a caption, which names the control too.
 void Control::SetAccessibleName(std::string name) {
-  if (name == accessibleName_) return;
-  accessibleName_ = std::move(name);
-  Changed(Change::Caption);
+  if (Store(accessibleName_, std::move(name))) Changed(Change::Caption);
 }
 
 void Control::SetFont(const ui::Font& font) {
-  if (font == font_) return;
-  font_ = font;
+  if (!Store(font_, font)) return;
   Changed(Change::Font);
   TextChanged();
 }
 
 void Control::SetCursor(ui::Cursor cursor) {
-  if (cursor == cursor_) return;
-  cursor_ = cursor;
-  Changed(Change::Cursor);
+  if (Store(cursor_, cursor)) Changed(Change::Cursor);
 }
 
 void Control::Click() {

@@ -3,11 +3,11 @@
 
 #include <memory>
 #include <string>
+#include <utility>
 
 #include "base/Object.h"
 #include "ui/Component.h"
 #include "ui/Font.h"
-#include "ui/Peer.h"
 #include "ui/Rect.h"
 
 namespace ui {
@@ -16,6 +16,42 @@ class Form;
 class WinControl;
 
 enum class Cursor { Default, HandPoint };
+
+// What changed in a control, so that its peer updates only that part of
+// what it shows.
+enum class Change {
+  Bounds,
+  Visible,
+  Enabled,
+  Caption,
+  Font,
+  Cursor,
+  Parent,
+  Focus,
+  Checked,
+  Position,     // a progress bar's range or position
+  Picture,
+  Layout,       // a property of a control's own look: word wrap, the frame's border, the menu
+  Invalidated,  // a windowless control wants to be painted
+  Closed,
+};
+
+// The platform's side of a control: the object that shows it. The model
+// tells its peer what changed; the peer reads the new state from the model
+// and reports the user's actions back through the model's operations. A
+// control without a peer behaves the same, unseen.
+class Peer {
+ public:
+  Peer() = default;
+  Peer(const Peer&) = delete;
+  Peer& operator=(const Peer&) = delete;
+  virtual ~Peer() = default;
+
+  virtual void Changed(Change what) = 0;
+  // A windowless control drew on its own pixels at `area`, in its own
+  // coordinates; the peer puts them on the screen.
+  virtual void Drawn(const Rect& /*area*/) {}
+};
 
 // Anything placed in a window: its place in the parent's client area, its
 // visibility, enabled state, caption and font. Every control shows on the
@@ -95,6 +131,14 @@ class Control : public Component {
 
   // Tells the peer, if any, what changed.
   void Changed(Change what);
+  // Stores a property's new value; false, storing nothing, when it has it
+  // already, so that a setter tells its peer only of real changes.
+  template <class T>
+  static bool Store(T& property, T value) {
+    if (property == value) return false;
+    property = std::move(value);
+    return true;
+  }
   // Hooks for derived controls, after the change is stored.
   virtual void BoundsChanged() {}
   virtual void ShowingChanged() {}

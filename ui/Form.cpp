@@ -33,21 +33,15 @@ Form::~Form() {
 }
 
 void Form::SetBorderStyle(ui::BorderStyle style) {
-  if (style == borderStyle_) return;
-  borderStyle_ = style;
-  Changed(Change::Layout);
+  if (Store(borderStyle_, style)) Changed(Change::Layout);
 }
 
 void Form::SetMaximizeBox(bool maximizeBox) {
-  if (maximizeBox == maximizeBox_) return;
-  maximizeBox_ = maximizeBox;
-  Changed(Change::Layout);
+  if (Store(maximizeBox_, maximizeBox)) Changed(Change::Layout);
 }
 
 void Form::SetMenu(MainMenu* menu) {
-  if (menu == menu_) return;
-  menu_ = menu;
-  Changed(Change::Layout);
+  if (Store(menu_, menu)) Changed(Change::Layout);
 }
 
 void Form::SetActiveControl(WinControl* control) {
@@ -84,7 +78,7 @@ void Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
 }
 
 KeyRoute Form::KeyDown(int key, ShiftState shift) {
-  if (menu_ && menu_->RunShortCut({key, shift})) return KeyRoute::MenuShortCut;
+  if (menu_ && menu_->RunShortCut(key, shift)) return KeyRoute::MenuShortCut;
   if (Navigate(key, shift)) return KeyRoute::FocusNavigation;
   if (OnKeyDown) OnKeyDown(*this, key, shift);
   return KeyRoute::Handlers;

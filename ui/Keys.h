@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string>
-
 namespace ui {
 
 // Virtual-key codes, the numbers that key-down handlers receive: those the
@@ -26,19 +24,5 @@ struct ShiftState {
 
   constexpr bool operator==(const ShiftState&) const = default;
 };
-
-// A key with its modifiers that runs a menu command directly. Key 0 means
-// no shortcut.
-struct ShortCut {
-  int Key = 0;
-  ShiftState Shift;
-
-  [[nodiscard]] constexpr bool IsNone() const { return Key == 0; }
-  constexpr bool operator==(const ShortCut&) const = default;
-};
-
-// The text a menu shows beside an item for its shortcut ("F2",
-// "Ctrl+F5"); empty for no shortcut or a key that is not a function key.
-[[nodiscard]] std::string ShortCutToText(ShortCut shortCut);
 
 }  // namespace ui

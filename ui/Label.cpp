@@ -7,15 +7,11 @@
 namespace ui {
 
 void Label::SetAutoSize(bool autoSize) {
-  if (autoSize == autoSize_) return;
-  autoSize_ = autoSize;
-  FitToText();
+  if (Store(autoSize_, autoSize)) FitToText();
 }
 
 void Label::SetWordWrap(bool wordWrap) {
-  if (wordWrap == wordWrap_) return;
-  wordWrap_ = wordWrap;
-  Changed(Change::Layout);
+  if (Store(wordWrap_, wordWrap)) Changed(Change::Layout);
 }
 
 void Label::FitToText() {

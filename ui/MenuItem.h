@@ -13,7 +13,7 @@ namespace ui {
 // One entry of a menu: a command, a separator (caption "-") or the title of
 // a sub-menu. Its sub-items are components it owns. A menu is complete
 // before its form is bound to the platform, which shows it as it is then.
-class MenuItem final : public Component {
+class MenuItem : public Component {
  public:
   MenuItem() = default;
   explicit MenuItem(std::string caption) : caption_(std::move(caption)) {}
@@ -27,37 +27,35 @@ class MenuItem final : public Component {
   [[nodiscard]] const std::string& Caption() const { return caption_; }
   [[nodiscard]] bool IsSeparator() const { return caption_ == "-"; }
 
-  [[nodiscard]] ui::ShortCut ShortCut() const { return shortCut_; }
-  void SetShortCut(ui::ShortCut shortCut) { shortCut_ = shortCut; }
+  // The function key that runs the item's command directly, pressed
+  // without modifiers; 0 for none.
+  [[nodiscard]] int ShortCut() const { return shortCut_; }
+  void SetShortCut(int key) { shortCut_ = key; }
+  // The text a menu shows beside the item for its shortcut ("F2"); empty
+  // for none.
+  [[nodiscard]] std::string ShortCutText() const;
 
   // Choosing the item: runs OnClick.
   void Click();
   TNotifyEvent OnClick;
 
   // The item in this item's tree (this one excluded) whose shortcut is
-  // `shortCut`; nullptr if there is none.
-  [[nodiscard]] MenuItem* FindShortCut(ui::ShortCut shortCut) const;
+  // `key`; nullptr if there is none.
+  [[nodiscard]] MenuItem* FindShortCut(int key) const;
 
  private:
   std::string caption_;
-  ui::ShortCut shortCut_;
+  int shortCut_ = 0;
   std::vector<MenuItem*> items_;
 };
 
-// A window's menu bar: the items of its root are the bar's titles.
-class MainMenu final : public Component {
+// A window's menu bar: the root of the menu's tree, whose items are the
+// bar's titles.
+class MainMenu final : public MenuItem {
  public:
-  MainMenu() : items_(Create<MenuItem>()) {}
-
-  [[nodiscard]] MenuItem& Items() { return items_; }
-  [[nodiscard]] const MenuItem& Items() const { return items_; }
-
-  // Runs the command of the item with this shortcut; false, running
-  // nothing, if no item has it.
-  bool RunShortCut(ShortCut shortCut);
-
- private:
-  MenuItem& items_;
+  // Runs the command of the item whose shortcut this key is; false,
+  // running nothing, if no item has it or a modifier is held.
+  bool RunShortCut(int key, ShiftState shift);
 };
 
 }  // namespace ui

@@ -6,24 +6,20 @@
 namespace ui {
 
 void ProgressBar::SetMin(int min) {
-  if (min == min_) return;
-  min_ = min;
-  Changed(Change::Position);
-  SetPosition(position_);
+  if (Store(min_, min)) RangeChanged();
 }
 
 void ProgressBar::SetMax(int max) {
-  if (max == max_) return;
-  max_ = max;
-  Changed(Change::Position);
-  SetPosition(position_);
+  if (Store(max_, max)) RangeChanged();
 }
 
 void ProgressBar::SetPosition(int position) {
-  position = Clamped(position);
-  if (position == position_) return;
-  position_ = position;
+  if (Store(position_, Clamped(position))) Changed(Change::Position);
+}
+
+void ProgressBar::RangeChanged() {
   Changed(Change::Position);
+  SetPosition(position_);
 }
 
 int ProgressBar::Clamped(int position) const {

@@ -19,6 +19,7 @@ class ProgressBar final : public WinControl {
 
  private:
   [[nodiscard]] int Clamped(int position) const;
+  void RangeChanged();
 
   int min_ = 0;
   int max_ = 100;

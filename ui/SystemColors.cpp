@@ -43,8 +43,6 @@ const SystemColorTable& DefaultSystemColors() { return kDefaults; }
 
 void SetSystemColors(const SystemColorTable& table) { InstalledTable() = table; }
 
-const SystemColorTable& SystemColors() { return InstalledTable(); }
-
 TColor ResolveColor(TColor color) {
   if (IsSystemColor(color)) {
     const std::size_t index = color & 0xFF;

@@ -19,7 +19,6 @@ using SystemColorTable = std::array<TColor, kSystemColorCount>;
 
 // Installs the platform's table; the defaults until then.
 void SetSystemColors(const SystemColorTable& table);
-[[nodiscard]] const SystemColorTable& SystemColors();
 
 // The red-green-blue value of any colour: system colours through the table
 // (black for an index beyond it), other values with their top byte dropped.

@@ -8,7 +8,8 @@
 namespace ui {
 
 // A control with a window of its own: it holds other controls and can take
-// the focus.
+// the focus. The plain kinds of the game's window follow it here; the
+// radio button and the gauge, which keep state, have files of their own.
 class WinControl : public Control {
  public:
   ~WinControl() override;
@@ -46,5 +47,18 @@ class WinControl : public Control {
 
   friend class Control;
 };
+
+// A push button; Tab stops at it.
+class Button final : public WinControl {
+ public:
+  Button() { SetTabStop(true); }
+};
+
+// A plain area inside a raised edge one pixel wide, holding other controls.
+class Panel final : public WinControl {};
+
+// A frame with a caption drawn around other controls. It groups nothing:
+// radio buttons exclude each other by sharing a parent.
+class GroupBox final : public WinControl {};
 
 }  // namespace ui

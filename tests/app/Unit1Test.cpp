@@ -10,6 +10,7 @@
 
 #include "app/Homepage.h"
 #include "base/Color.h"
+#include "tests/ui/testing/CanvasPixel.h"
 #include "ui/Keys.h"
 
 namespace {
@@ -90,7 +91,7 @@ TEST_F(MainWindowTest, TheBoardIs181By361AndEmptyAndBlackWhenFirstPainted) {
   form.Show();
   board.Update();
   for (int y = 0; y < 361; y += 9) {
-    for (int x = 0; x < 181; x += 9) ASSERT_EQ(board.Canvas().Pixel(x, y), clBlack) << x << "," << y;
+    for (int x = 0; x < 181; x += 9) ASSERT_EQ(ui::testing::PixelAt(board.Canvas(), x, y), clBlack) << x << "," << y;
   }
 }
 

@@ -11,6 +11,7 @@
 #include "tests/board/BoardFixture.h"
 #include "tests/board/BoardPicture.h"
 #include "tests/board/BoardScreen.h"
+#include "tests/ui/testing/CanvasPixel.h"
 #include "ui/Form.h"
 #include "ui/SystemColors.h"
 
@@ -54,7 +55,7 @@ class BoardPaintingTest : public testing::Test {
   [[nodiscard]] int CountOnBoard(TColor color) {
     int count = 0;
     for (int y = 0; y < board.Height(); ++y) {
-      for (int x = 0; x < board.Width(); ++x) count += board.Canvas().Pixel(x, y) == color ? 1 : 0;
+      for (int x = 0; x < board.Width(); ++x) count += ui::testing::PixelAt(board.Canvas(), x, y) == color ? 1 : 0;
     }
     return count;
   }
@@ -201,7 +202,7 @@ TEST_P(BoardBackgroundTest, EveryCellIsA17PixelSquareFramedByBlackLines) {
   for (int y = 0; y < 361; ++y) {
     for (int x = 0; x < 181; ++x) {
       const bool onLine = x % kBlockSize == 0 || y % kBlockSize == 0;
-      wrong += board.Canvas().Pixel(x, y) != (onLine ? clBlack : background) ? 1 : 0;
+      wrong += ui::testing::PixelAt(board.Canvas(), x, y) != (onLine ? clBlack : background) ? 1 : 0;
     }
   }
   EXPECT_EQ(wrong, 0);
@@ -217,17 +218,17 @@ TEST_F(BoardPaintingTest, TheGridShows171DotsOnInnerCrossingsOnly) {
   EXPECT_EQ(CountOnBoard(clYellow), 9 * 19);
   for (int column = 1; column <= 9; ++column) {
     for (int row = 1; row <= 19; ++row) {
-      EXPECT_EQ(board.Canvas().Pixel(column * kBlockSize, row * kBlockSize), clYellow)
+      EXPECT_EQ(ui::testing::PixelAt(board.Canvas(), column * kBlockSize, row * kBlockSize), clYellow)
           << "dot " << column << "," << row;
     }
   }
   for (int x = 0; x < 181; ++x) {
-    ASSERT_EQ(board.Canvas().Pixel(x, 0), clBlack) << x;
-    ASSERT_EQ(board.Canvas().Pixel(x, 360), clBlack) << x;
+    ASSERT_EQ(ui::testing::PixelAt(board.Canvas(), x, 0), clBlack) << x;
+    ASSERT_EQ(ui::testing::PixelAt(board.Canvas(), x, 360), clBlack) << x;
   }
   for (int y = 0; y < 361; ++y) {
-    ASSERT_EQ(board.Canvas().Pixel(0, y), clBlack) << y;
-    ASSERT_EQ(board.Canvas().Pixel(180, y), clBlack) << y;
+    ASSERT_EQ(ui::testing::PixelAt(board.Canvas(), 0, y), clBlack) << y;
+    ASSERT_EQ(ui::testing::PixelAt(board.Canvas(), 180, y), clBlack) << y;
   }
 }
 
@@ -424,7 +425,7 @@ TEST_F(BoardTest, ABoardInNoWindowPlaysAWholeGameAndDrawsNothing) {
   }
   EXPECT_FALSE(board.Playing());
   board.Repaint();
-  EXPECT_EQ(board.Canvas().Pixel(0, 0), clNone);
+  EXPECT_EQ(ui::testing::PixelAt(board.Canvas(), 0, 0), clNone);
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "tests/board/BoardScreen.h"
+#include "tests/ui/testing/CanvasPixel.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ char SymbolOf(TColor color, Legend legend) {
 }
 
 // Outside the board, clNone.
-TColor PixelAt(const TBrickfall& board, int x, int y) { return board.Canvas().Pixel(x, y); }
+TColor PixelAt(const TBrickfall& board, int x, int y) { return ui::testing::PixelAt(board.Canvas(), x, y); }
 
 }  // namespace
 

@@ -6,10 +6,9 @@
 
 #include "base/Exception.h"
 #include "tests/ui/RecordingPeer.h"
-#include "ui/Button.h"
 #include "ui/Form.h"
-#include "ui/GroupBox.h"
 #include "ui/Label.h"
+#include "ui/WinControl.h"
 
 namespace ui {
 namespace {

@@ -5,11 +5,9 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/RecordingPeer.h"
-#include "ui/Button.h"
-#include "ui/GroupBox.h"
-#include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
+#include "ui/WinControl.h"
 
 namespace ui {
 namespace {
@@ -41,9 +39,9 @@ class FormKeysTest : public ::testing::Test {
     button.SetTabOrder(6);
     panel.SetTabOrder(7);
 
-    MenuItem& game = menu.Items().Add("Game");
+    MenuItem& game = menu.Add("Game");
     newGame = &game.Add("&New Game");
-    newGame->SetShortCut({kKeyF2, {}});
+    newGame->SetShortCut(kKeyF2);
     newGame->OnClick = [this](TObject&) { log.push_back("NewGame1Click"); };
     game.AddSeparator();
     game.Add("E&xit");

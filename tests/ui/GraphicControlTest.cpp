@@ -6,6 +6,7 @@
 
 #include "ui/Form.h"
 #include "ui/SystemColors.h"
+#include "tests/ui/testing/CanvasPixel.h"
 #include "tests/ui/testing/Swatch.h"
 
 namespace ui {
@@ -30,7 +31,7 @@ std::string Picture(const GraphicControl& control) {
   std::string text;
   for (int y = 0; y < control.Canvas().Height(); ++y) {
     for (int x = 0; x < control.Canvas().Width(); ++x) {
-      const TColor pixel = control.Canvas().Pixel(x, y);
+      const TColor pixel = ui::testing::PixelAt(control.Canvas(), x, y);
       text += pixel == clBlack ? '#' : pixel == clRed ? 'r' : pixel == clWhite ? '.' : '?';
     }
     text += '\n';
@@ -67,7 +68,7 @@ TEST_F(GraphicControlTest, DrawsOnPixelsOfItsOwnSizeClippedToThem) {
             "...#.#\n"
             "rr.#.#\n"
             "rr.#.#\n");
-  EXPECT_EQ(framed.Canvas().Pixel(6, 0), clNone) << "outside the control";
+  EXPECT_EQ(ui::testing::PixelAt(framed.Canvas(), 6, 0), clNone) << "outside the control";
 }
 
 TEST_F(GraphicControlTest, SystemColoursResolveThroughThePlatformsTableWhenDrawn) {
@@ -76,7 +77,7 @@ TEST_F(GraphicControlTest, SystemColoursResolveThroughThePlatformsTableWhenDrawn
   SetSystemColors(table);
   framed.Canvas().SetPixel(0, 0, clWindowText);
   SetSystemColors(DefaultSystemColors());
-  EXPECT_EQ(framed.Canvas().Pixel(0, 0), clNavy);
+  EXPECT_EQ(ui::testing::PixelAt(framed.Canvas(), 0, 0), clNavy);
   EXPECT_EQ(ResolveColor(0x1FFFFFFF), 0xFFFFFFu) << "a plain colour drops its top byte";
   EXPECT_EQ(ResolveColor(0x800000FF), clBlack) << "an unknown system colour is black";
 }
@@ -100,18 +101,18 @@ TEST_F(GraphicControlTest, WhileItDoesNotShowItDrawsNothingAndIsPaintedWholeWhen
   framed.Canvas().FillRect(0, 0, 6, 5, clRed);
   framed.Repaint();
   EXPECT_EQ(framed.paints, 0);
-  EXPECT_EQ(framed.Canvas().Pixel(0, 1), clWhite);
+  EXPECT_EQ(ui::testing::PixelAt(framed.Canvas(), 0, 1), clWhite);
   form.Show();
   EXPECT_TRUE(framed.PaintPending());
   framed.Update();
   framed.Update();
   EXPECT_EQ(framed.paints, 1);
-  EXPECT_EQ(framed.Canvas().Pixel(0, 1), clRed);
+  EXPECT_EQ(ui::testing::PixelAt(framed.Canvas(), 0, 1), clRed);
 
   Framed loose;
   loose.SetBounds(0, 0, 5, 5);
   loose.Canvas().FillRect(0, 0, 5, 5, clRed);
-  EXPECT_EQ(loose.Canvas().Pixel(1, 1), clNone) << "in no window there is nothing to draw on";
+  EXPECT_EQ(ui::testing::PixelAt(loose.Canvas(), 1, 1), clNone) << "in no window there is nothing to draw on";
 }
 
 TEST_F(GraphicControlTest, ResizingOrShowingAgainAsksForARepaintThatStartsFromBlack) {

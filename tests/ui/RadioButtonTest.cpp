@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ui/Form.h"
-#include "ui/GroupBox.h"
+#include "ui/WinControl.h"
 
 namespace ui {
 namespace {

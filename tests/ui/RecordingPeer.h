@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/Peer.h"
+#include "ui/Control.h"
 
 namespace ui::testing {
 

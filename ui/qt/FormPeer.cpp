@@ -42,7 +42,7 @@ void AddMenuItem(Platform& platform, Container& container, MenuItem& item) {
     for (MenuItem* child : item.Items()) AddMenuItem(platform, *menu, *child);
   } else {
     QString text = MnemonicText(item.Caption());
-    if (const std::string shortCut = ShortCutToText(item.ShortCut()); !shortCut.empty()) {
+    if (const std::string shortCut = item.ShortCutText(); !shortCut.empty()) {
       text += u'\t' + ToQString(shortCut);
     }
     QAction* action = container.addAction(text);
@@ -84,7 +84,7 @@ void FormPeer::ApplyOwn(Change what) {
     }
     case Change::Layout:
       ApplyFrame();
-      if (form_.Menu() != shownMenu_) BuildMenu();
+      BuildMenu();
       break;
     case Change::Closed:
       Widget()->hide();
@@ -125,12 +125,11 @@ void FormPeer::ApplyFrame() {
   ApplyVisible();
 }
 
+// The menu is complete when the form is bound, so it is built once.
 void FormPeer::BuildMenu() {
-  shownMenu_ = form_.Menu();
-  menuBar_->clear();
-  menuBar_->setVisible(shownMenu_ != nullptr);
-  if (!shownMenu_) return;
-  for (MenuItem* item : shownMenu_->Items().Items()) AddMenuItem(GetPlatform(), *menuBar_, *item);
+  if (!form_.Menu() || !menuBar_->isHidden()) return;
+  for (MenuItem* item : form_.Menu()->Items()) AddMenuItem(GetPlatform(), *menuBar_, *item);
+  menuBar_->show();
 }
 
 }  // namespace ui::qt

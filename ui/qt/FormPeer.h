@@ -36,7 +36,6 @@ class FormPeer final : public WidgetPeer {
   Form& form_;
   QPointer<QWidget> client_;
   QPointer<QMenuBar> menuBar_;
-  const MainMenu* shownMenu_ = nullptr;
 };
 
 }  // namespace ui::qt

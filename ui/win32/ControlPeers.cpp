@@ -3,11 +3,9 @@
 
 #include <algorithm>
 
-#include "ui/Button.h"
-#include "ui/GroupBox.h"
-#include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
+#include "ui/WinControl.h"
 #include "ui/win32/Platform.h"
 
 namespace ui::win32 {

@@ -164,14 +164,14 @@ void FormPeer::BuildMenu() {
         ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), MnemonicText(item.Caption()).c_str());
       } else {
         std::wstring text = MnemonicText(item.Caption());
-        if (const std::string shortCut = ShortCutToText(item.ShortCut()); !shortCut.empty()) {
+        if (const std::string shortCut = item.ShortCutText(); !shortCut.empty()) {
           text += L'\t' + Widen(shortCut);
         }
         commands_.push_back(&item);
         ::AppendMenuW(menu, MF_STRING, kFirstCommand + commands_.size() - 1, text.c_str());
       }
     };
-    for (MenuItem* item : form_.Menu()->Items().Items()) add(add, menu_, *item);
+    for (MenuItem* item : form_.Menu()->Items()) add(add, menu_, *item);
   }
   ::SetMenu(Window(), menu_);
   if (previous) ::DestroyMenu(previous);

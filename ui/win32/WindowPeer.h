@@ -3,7 +3,6 @@
 
 #include "ui/Control.h"
 #include "ui/GraphicControl.h"
-#include "ui/Peer.h"
 #include "ui/WinControl.h"
 #include "ui/win32/SystemHeaders.h"
 

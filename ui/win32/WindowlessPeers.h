@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "ui/GraphicControl.h"
-#include "ui/Peer.h"
 #include "ui/win32/SystemHeaders.h"
 
 namespace ui::win32 {

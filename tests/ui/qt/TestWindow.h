@@ -10,14 +10,13 @@
 #include <QWindow>
 
 #include "ui/Application.h"
-#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/GraphicControl.h"
-#include "ui/GroupBox.h"
 #include "ui/Label.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
+#include "ui/WinControl.h"
 #include "ui/qt/Platform.h"
 #include "tests/ui/testing/Swatch.h"
 
@@ -55,14 +54,14 @@ class TestWindow final : public Form {
     timer.SetEnabled(false);
     timer.SetInterval(450);
 
-    MenuItem& game = menu.Items().Add("Game");
+    MenuItem& game = menu.Add("Game");
     MenuItem& newGame = game.Add("&New Game");
-    newGame.SetShortCut({kKeyF2, {}});
+    newGame.SetShortCut(kKeyF2);
     newGame.OnClick = [this](TObject&) { log.push_back("NewGame1Click"); };
     game.AddSeparator();
     MenuItem& exit = game.Add("E&xit");
     exit.OnClick = [this](TObject&) { Close(); };
-    menu.Items().Add("&Help").Add("How to &play ?");
+    menu.Add("&Help").Add("How to &play ?");
     SetMenu(&menu);
 
     OnKeyDown = [this](TObject&, int& key, ShiftState) {

@@ -10,13 +10,13 @@
 
 #include "base/Exception.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
-#include "ui/Button.h"
 #include "ui/Form.h"
 #include "ui/GraphicControl.h"
 #include "ui/Label.h"
 #include "ui/MenuItem.h"
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
+#include "ui/WinControl.h"
 
 namespace {
 
@@ -44,7 +44,7 @@ class TestForm final : public ui::Form {
     button.SetBounds(150, 10, 80, 25);
     drawing.SetParent(this);
     drawing.SetBounds(150, 100, 40, 40);
-    NewGame.SetShortCut({ui::kKeyF2, {}});
+    NewGame.SetShortCut(ui::kKeyF2);
     NewGame.OnClick = [this](TObject&) { ++newGames; };
     SetMenu(&menu);
     timer.SetEnabled(false);
@@ -58,7 +58,7 @@ class TestForm final : public ui::Form {
   ui::Button& button = Create<ui::Button>();
   Drawing& drawing = Create<Drawing>();
   ui::MainMenu& menu = Create<ui::MainMenu>();
-  ui::MenuItem& Game = menu.Items().Add("&Game");
+  ui::MenuItem& Game = menu.Add("&Game");
   ui::MenuItem& NewGame = Game.Add("&New Game");
   ui::Timer& timer = Create<ui::Timer>();
   int newGames = 0;
