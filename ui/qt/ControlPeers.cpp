@@ -15,13 +15,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "ui/Button.h"
-#include "ui/GroupBox.h"
 #include "ui/Image.h"
 #include "ui/Label.h"
-#include "ui/Panel.h"
 #include "ui/ProgressBar.h"
 #include "ui/RadioButton.h"
+#include "ui/WinControl.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
 
@@ -52,24 +50,14 @@ class FocusOnPress final : public QObject {
   WinControl& control_;
 };
 
-class ButtonPeer final : public WidgetPeer {
- public:
-  ButtonPeer(Platform& platform, Button& button) : WidgetPeer(platform, button, new QPushButton), button_(button) {
-    auto* widget = static_cast<QPushButton*>(Widget());
-    widget->setAutoDefault(false);
-    QObject::connect(widget, &QPushButton::clicked, widget,
-                     [&platform, &button] { platform.Guard([&button] { button.Click(); }); });
-    new FocusOnPress(platform, button, *widget);
-  }
-
- protected:
-  void ApplyOwn(Change what) override {
-    if (what == Change::Caption) static_cast<QPushButton*>(Widget())->setText(MnemonicText(button_.Caption()));
-  }
-
- private:
-  Button& button_;
-};
+std::unique_ptr<WidgetPeer> MakeButtonPeer(Platform& platform, Button& button) {
+  auto* widget = new QPushButton;
+  widget->setAutoDefault(false);
+  QObject::connect(widget, &QPushButton::clicked, widget,
+                   [&platform, &button] { platform.Guard([&button] { button.Click(); }); });
+  new FocusOnPress(platform, button, *widget);
+  return std::make_unique<WidgetPeer>(platform, button, widget);
+}
 
 // A click anywhere on the control counts, not only on the mark and text.
 class RadioWidget final : public QRadioButton {
@@ -94,7 +82,6 @@ class RadioButtonPeer final : public WidgetPeer {
 
  protected:
   void ApplyOwn(Change what) override {
-    if (what == Change::Caption) static_cast<QRadioButton*>(Widget())->setText(MnemonicText(radio_.Caption()));
     if (what == Change::Checked) ShowChecked();
   }
 
@@ -130,19 +117,6 @@ class FrameWidget final : public QGroupBox {
     painter.setPen(palette().color(isEnabled() ? QPalette::Active : QPalette::Disabled, QPalette::WindowText));
     painter.drawText(caption.adjusted(2, 0, 0, 0), flags, title());
   }
-};
-
-class GroupBoxPeer final : public WidgetPeer {
- public:
-  GroupBoxPeer(Platform& platform, GroupBox& box) : WidgetPeer(platform, box, new FrameWidget), box_(box) {}
-
- protected:
-  void ApplyOwn(Change what) override {
-    if (what == Change::Caption) static_cast<QGroupBox*>(Widget())->setTitle(MnemonicText(box_.Caption()));
-  }
-
- private:
-  GroupBox& box_;
 };
 
 // A gauge drawn the classic way, whatever the style: a sunken edge around
@@ -236,29 +210,16 @@ class LabelWidget final : public WindowlessWidget {
   Label& label_;
 };
 
-class LabelPeer final : public WidgetPeer {
- public:
-  LabelPeer(Platform& platform, Label& label) : WidgetPeer(platform, label, new LabelWidget(platform, label)) {}
-
- protected:
-  void ApplyOwn(Change what) override {
-    if (what == Change::Caption || what == Change::Font || what == Change::Layout || what == Change::Enabled) {
-      Widget()->update();
-    }
-  }
-};
-
 class PictureWidget final : public WindowlessWidget {
  public:
   PictureWidget(Platform& platform, Image& image) : WindowlessWidget(platform, image), image_(image) {}
 
-  void Load() {
-    picture_ = image_.Picture().empty() ? QImage() : QImage(ToQString(image_.Picture()));
-    update();
-  }
-
  protected:
   void paintEvent(QPaintEvent*) override {
+    if (image_.Picture() != loaded_) {
+      loaded_ = image_.Picture();
+      picture_ = loaded_.empty() ? QImage() : QImage(ToQString(loaded_));
+    }
     if (picture_.isNull()) return;
     QPainter painter(this);
     // No smooth transform: each target pixel takes the nearest source one.
@@ -269,16 +230,19 @@ class PictureWidget final : public WindowlessWidget {
 
  private:
   Image& image_;
+  std::string loaded_;
   QImage picture_;
 };
 
-class PicturePeer final : public WidgetPeer {
+// A label or a picture: it reads the model whenever it paints, so any
+// change of what it shows only asks for a repaint.
+class WindowlessPeer final : public WidgetPeer {
  public:
-  PicturePeer(Platform& platform, Image& image) : WidgetPeer(platform, image, new PictureWidget(platform, image)) {}
+  using WidgetPeer::WidgetPeer;
 
  protected:
   void ApplyOwn(Change what) override {
-    if (what == Change::Picture) static_cast<PictureWidget*>(Widget())->Load();
+    if (what != Change::Bounds && what != Change::Visible && what != Change::Parent) Widget()->update();
   }
 };
 
@@ -343,31 +307,30 @@ class DrawingPeer final : public WidgetPeer {
   GraphicControl& control_;
 };
 
-// A windowed control of no special kind: a plain area on the button face.
-class ContainerPeer final : public WidgetPeer {
- public:
-  ContainerPeer(Platform& platform, Control& control, QWidget* widget) : WidgetPeer(platform, control, widget) {
-    Widget()->setAutoFillBackground(true);
-  }
-};
-
 }  // namespace
 
 std::unique_ptr<WidgetPeer> MakeControlPeer(Platform& platform, Control& control) {
-  if (auto* label = dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(platform, *label);
-  if (auto* image = dynamic_cast<Image*>(&control)) return std::make_unique<PicturePeer>(platform, *image);
+  if (auto* label = dynamic_cast<Label*>(&control)) {
+    return std::make_unique<WindowlessPeer>(platform, control, new LabelWidget(platform, *label));
+  }
+  if (auto* image = dynamic_cast<Image*>(&control)) {
+    return std::make_unique<WindowlessPeer>(platform, control, new PictureWidget(platform, *image));
+  }
   if (auto* graphic = dynamic_cast<GraphicControl*>(&control)) return std::make_unique<DrawingPeer>(platform, *graphic);
   if (auto* radio = dynamic_cast<RadioButton*>(&control)) return std::make_unique<RadioButtonPeer>(platform, *radio);
-  if (auto* button = dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(platform, *button);
+  if (auto* button = dynamic_cast<Button*>(&control)) return MakeButtonPeer(platform, *button);
   if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
-  if (auto* box = dynamic_cast<GroupBox*>(&control)) return std::make_unique<GroupBoxPeer>(platform, *box);
+  if (dynamic_cast<GroupBox*>(&control)) return std::make_unique<WidgetPeer>(platform, control, new FrameWidget);
+  QWidget* widget = new QWidget;
   if (dynamic_cast<Panel*>(&control)) {
     auto* frame = new QFrame;
     frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
     frame->setLineWidth(1);
-    return std::make_unique<ContainerPeer>(platform, control, frame);
+    widget = frame;
   }
-  return std::make_unique<ContainerPeer>(platform, control, new QWidget);
+  // A plain area on the button face.
+  widget->setAutoFillBackground(true);
+  return std::make_unique<WidgetPeer>(platform, control, widget);
 }
 
 }  // namespace ui::qt

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/WidgetPeer.h"
 
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
+#include <QGroupBox>
 
 #include "ui/WinControl.h"
 #include "ui/qt/Platform.h"
@@ -42,6 +44,8 @@ void WidgetPeer::Changed(Change what) {
     case Change::Visible: ApplyVisible(); break;
     case Change::Enabled: widget_->setEnabled(control_.Enabled()); break;
     case Change::Caption:
+      if (auto* button = qobject_cast<QAbstractButton*>(widget_)) button->setText(MnemonicText(control_.Caption()));
+      if (auto* frame = qobject_cast<QGroupBox*>(widget_)) frame->setTitle(MnemonicText(control_.Caption()));
       // A window is named by its title; Qt tells a screen reader of the new name.
       if (!widget_->isWindow()) widget_->setAccessibleName(ToQString(control_.AccessibleName()));
       break;

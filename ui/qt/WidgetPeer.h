@@ -5,7 +5,6 @@
 #include <QWidget>
 
 #include "ui/Control.h"
-#include "ui/Peer.h"
 
 namespace ui::qt {
 
@@ -13,8 +12,8 @@ class Platform;
 
 // The Qt widget that shows one control. It owns the widget and keeps it in
 // step with the model: place, visibility, enabled state, font and its
-// colour, cursor and focus here, the rest in the peer of each kind of
-// control.
+// colour, cursor, focus and the caption of buttons and frames here, the
+// rest in the peer of each kind of control that needs more.
 class WidgetPeer : public Peer {
  public:
   WidgetPeer(Platform& platform, Control& control, QWidget* widget);
