@@ -287,7 +287,7 @@ class DrawingWidget final : public WindowlessWidget {
 class DrawingPeer final : public WidgetPeer {
  public:
   DrawingPeer(Platform& platform, GraphicControl& control)
-      : WidgetPeer(platform, control, new DrawingWidget(platform, control)), control_(control) {
+      : WidgetPeer(platform, control, new DrawingWidget(platform, control)) {
     // The board handles no mouse input; clicks go to what lies below.
     Widget()->setAttribute(Qt::WA_TransparentForMouseEvents);
     Widget()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -299,12 +299,11 @@ class DrawingPeer final : public WidgetPeer {
   }
 
  protected:
+  // The model says so only when it marks a repaint as owed, which the
+  // widget does first when it paints.
   void ApplyOwn(Change what) override {
-    if (what == Change::Invalidated && control_.PaintPending()) Widget()->update();
+    if (what == Change::Invalidated) Widget()->update();
   }
-
- private:
-  GraphicControl& control_;
 };
 
 }  // namespace
@@ -321,16 +320,11 @@ std::unique_ptr<WidgetPeer> MakeControlPeer(Platform& platform, Control& control
   if (auto* button = dynamic_cast<Button*>(&control)) return MakeButtonPeer(platform, *button);
   if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
   if (dynamic_cast<GroupBox*>(&control)) return std::make_unique<WidgetPeer>(platform, control, new FrameWidget);
-  QWidget* widget = new QWidget;
-  if (dynamic_cast<Panel*>(&control)) {
-    auto* frame = new QFrame;
-    frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    frame->setLineWidth(1);
-    widget = frame;
-  }
-  // A plain area on the button face.
-  widget->setAutoFillBackground(true);
-  return std::make_unique<WidgetPeer>(platform, control, widget);
+  // A plain area on the button face, the panel's inside a raised edge.
+  QWidget* area = dynamic_cast<Panel*>(&control) ? new QFrame : new QWidget;
+  if (auto* frame = qobject_cast<QFrame*>(area)) frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  area->setAutoFillBackground(true);
+  return std::make_unique<WidgetPeer>(platform, control, area);
 }
 
 }  // namespace ui::qt

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "ui/qt/Platform.h"
 
-
 #include <QAbstractButton>
 #include <QApplication>
 
@@ -53,8 +52,6 @@ void Platform::TitleChanged(const std::string& title) {
     if (FormPeer::FormOf(window)) window->setWindowIconText(WindowTitleText(title));
   }
 }
-
-void Platform::Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
 QWidget* Platform::ClientWidgetOf(const WinControl& control) const {
   auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());

@@ -33,7 +33,7 @@ class Platform final : public ui::Platform {
 
   // Runs a call from Qt into the model: under the application's error
   // guard, and never letting an exception into Qt's event loop.
-  void Guard(const std::function<void()>& action) noexcept;
+  void Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
   [[nodiscard]] const std::string& Title() const { return title_; }
   // The widget a control's children are placed in; nullptr while unbound.
