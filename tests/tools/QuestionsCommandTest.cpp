@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 // The command as an author runs it: its exit status and where its words go.
 #include <gtest/gtest.h>
+
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -12,24 +16,53 @@
 
 namespace {
 
+// A path as one word of the command line that std::system hands to the
+// system's shell: sh on POSIX, cmd.exe on Windows, which knows only double
+// quotes and the system's own separators.
+std::string Word(const std::filesystem::path& path) {
+#ifdef _WIN32
+  const char quote = '"';
+  const std::string text = std::filesystem::path(path).make_preferred().string();
+#else
+  const char quote = '\'';
+  const std::string text = path.string();
+#endif
+  std::string word(1, quote);
+  word += text;
+  word += quote;
+  return word;
+}
+
+// The command's exit status from what std::system returns: a wait status on
+// POSIX, the status itself on Windows.
+int ExitStatus(int returned) {
+#ifdef _WIN32
+  return returned;
+#else
+  return WIFEXITED(returned) ? WEXITSTATUS(returned) : -1;
+#endif
+}
+
 class QuestionsCommandTest : public testing::Test {
  protected:
   // Runs the command with `arguments`; its exit status, with standard output
   // and error kept in files of the folder.
   int Run(const std::string& arguments) const {
-    const std::string command = std::string("'") + TP_QUESTIONS_COMMAND + "' " + arguments + " >'" +
-                                (folder_.Path() / "out").string() + "' 2>'" + (folder_.Path() / "err").string() +
-                                "'";
-    const int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::string command = Word(TP_QUESTIONS_COMMAND) + " " + arguments + " >" + Word(folder_.Path() / "out") +
+                          " 2>" + Word(folder_.Path() / "err");
+#ifdef _WIN32
+    // cmd.exe takes the first and the last quote off a line that starts
+    // with one; these two are there to be taken.
+    command.insert(command.begin(), '"');
+    command += '"';
+#endif
+    return ExitStatus(std::system(command.c_str()));
   }
   [[nodiscard]] std::string Output(const char* name) const {
     std::ifstream in(folder_.Path() / name, std::ios::binary);
     return {std::istreambuf_iterator<char>(in), {}};
   }
-  [[nodiscard]] std::string In(const char* name) const {
-    return std::string("'").append((folder_.Path() / name).string()).append("'");
-  }
+  [[nodiscard]] std::string In(const char* name) const { return Word(folder_.Path() / name); }
 
   TempFolder folder_;
 };

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 // tolvanix-plimbora-questions: checks a question file the way the game
 // reads it, and makes one from a spreadsheet.
+#ifdef _WIN32
+#include <fcntl.h>
+#include <io.h>
+#endif
+
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -78,6 +83,11 @@ int Import(const std::filesystem::path& csv, const std::optional<std::filesystem
   for (const std::string& note : questions.notes) std::cerr << csv.string() << ": " << note << "\n";
   const std::string text = QuestionFileText(questions.questions, csv.filename().string());
   if (!output) {
+#ifdef _WIN32
+    // The text ends its lines in CR LF already; the standard output in its
+    // text mode would put a second CR before each LF.
+    ::_setmode(::_fileno(stdout), _O_BINARY);
+#endif
     std::cout << text;
     return std::cout.flush() ? kFine : kCannotRead;
   }
