@@ -68,7 +68,15 @@ std::string Application::ErrorReportText(std::string_view message) {
 void Application::AddForm(std::unique_ptr<Form> form) {
   Form& added = *form;
   forms_.push_back(std::move(form));
-  if (platform_) platform_->Bind(added);
+  if (!platform_) return;
+  try {
+    platform_->Bind(added);
+  } catch (...) {
+    // A form the platform cannot show is not kept, and the first form to
+    // be kept becomes the main form.
+    forms_.pop_back();
+    throw;
+  }
 }
 
 }  // namespace ui

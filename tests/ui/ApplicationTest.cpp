@@ -111,11 +111,15 @@ TEST(ApplicationFormsTest, TheFirstFormIsTheMainFormAndRunShowsIt) {
 // A platform that records what the application asks of it.
 class RecordingPlatform final : public Platform {
  public:
-  void Bind(Form& form) override { calls.push_back("Bind " + form.Name()); }
+  void Bind(Form& form) override {
+    calls.push_back("Bind " + form.Name());
+    if (refuseBind) throw Exception("Error creating window");
+  }
   void Run(Form& form) override { calls.push_back("Run " + form.Name()); }
   void CancelMouseMode() override { calls.push_back("CancelMouseMode"); }
   void TitleChanged(const std::string& title) override { calls.push_back("Title " + title); }
   std::vector<std::string> calls;
+  bool refuseBind = false;
 };
 
 struct NamedForm final : Form {
@@ -134,6 +138,17 @@ TEST(ApplicationPlatformTest, FormsAreBoundWhenCreatedAndTheMainFormRuns) {
   }
   EXPECT_THAT(platform.calls,
               ElementsAre("Title Tolvanix Plimbora", "Bind Form1", "Run Form1", "CancelMouseMode"));
+}
+
+TEST(ApplicationPlatformTest, AFormThePlatformCannotShowIsNotKept) {
+  RecordingPlatform platform;
+  Application app(&platform);
+  platform.refuseBind = true;
+  EXPECT_THROW(app.CreateForm<NamedForm>("Form1"), Exception);
+  EXPECT_EQ(app.MainForm(), nullptr);
+  platform.refuseBind = false;
+  Form& shown = app.CreateForm<NamedForm>("Form2");
+  EXPECT_EQ(app.MainForm(), &shown);
 }
 
 }  // namespace

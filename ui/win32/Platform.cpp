@@ -11,8 +11,6 @@
 namespace ui::win32 {
 namespace {
 
-constexpr const wchar_t* kApplicationClass = L"TolvanixPlimboraApplication";
-
 // A window timer of the system, ticking through the application's window.
 class SystemTimer final : public TimerPeer {
  public:
@@ -50,7 +48,9 @@ Platform::Platform() : instance_(::GetModuleHandleW(nullptr)) {
   applicationWindow_ = ::CreateWindowExW(0, kApplicationClass, L"", WS_POPUP | WS_SYSMENU | WS_MINIMIZEBOX,
                                          ::GetSystemMetrics(SM_CXSCREEN) / 2, ::GetSystemMetrics(SM_CYSCREEN) / 2, 0,
                                          0, nullptr, nullptr, instance_, nullptr);
-  if (!applicationWindow_) throw Exception("Error creating window");
+  // Without it no form can be shown: that is reported when the first form
+  // is bound, inside the start-up's own error report, not here, where the
+  // error would end the process before any box could say why.
   SetSystemColors(SystemColorsFromSystem());
   messageFilter_ = ::SetWindowsHookExW(WH_MSGFILTER, &Platform::MessageFilter, nullptr, ::GetCurrentThreadId());
   current_ = this;
@@ -80,6 +80,7 @@ void Platform::RegisterClasses() {
 }
 
 void Platform::Bind(Form& form) {
+  if (!applicationWindow_) throw Exception("Error creating window");
   BindControl(form);
   BindOwned(form);
 }

@@ -27,6 +27,8 @@ class Platform final : public ui::Platform {
   ~Platform() override;
 
   void Attach(Application* application) override { application_ = application; }
+  // Raises Exception("Error creating window") when a window for the form,
+  // or the application's own window, cannot be made.
   void Bind(Form& form) override;
   void Run(Form& mainForm) override;
   void CancelMouseMode() override;
@@ -65,7 +67,9 @@ class Platform final : public ui::Platform {
   [[nodiscard]] bool StartTimer(ui::Timer& timer, unsigned interval);
   void StopTimer(ui::Timer& timer);
 
+  // The classes of the forms and panels, and of the application's window.
   static constexpr const wchar_t* kWindowClass = L"TolvanixPlimboraWindow";
+  static constexpr const wchar_t* kApplicationClass = L"TolvanixPlimboraApplication";
 
  private:
   void Dispatch(MSG& message);
