@@ -189,6 +189,20 @@ TEST_F(Win32BindingTest, ErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   EXPECT_EQ(boxes.Shown()[1].Owner, ui::MessageBoxOwner::Application);
 }
 
+// The system refuses a timer to a window that is gone: the application's
+// window, through which every timer ticks, goes here, as the only way to
+// make the system refuse one on purpose.
+TEST_F(Win32BindingTest, ATimerTheSystemRefusesFailsAndStaysDisabled) {
+  ASSERT_TRUE(::DestroyWindow(platform.ApplicationWindow()));
+  try {
+    form.timer.SetEnabled(true);
+    FAIL() << "enabling should have failed";
+  } catch (const Exception& error) {
+    EXPECT_EQ(error.Message(), "Not enough timers available");
+  }
+  EXPECT_FALSE(form.timer.Enabled());
+}
+
 // A real box without an owner: its own loop must go on ticking the timers
 // and routing the main window's keys through the model.
 TEST_F(Win32BindingTest, TimersTickAndKeysAreRoutedWhileABoxWithoutOwnerIsOpen) {
