@@ -1,15 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The game's window on the native Windows platform, with real windows: a
-// start-up that cannot make them.
+// start-up that cannot make them, the address label, minimising in play.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
 
+#include "app/Homepage.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
+#include "tests/ui/testing/RecordingShellService.h"
 #include "ui/Application.h"
 #include "ui/win32/Platform.h"
 
@@ -79,5 +82,93 @@ INSTANTIATE_TEST_SUITE_P(
                       RefusedCase{"TheMainWindow", Platform::kWindowClass},
                       RefusedCase{"AControlHalfWayThroughTheWindow", PROGRESS_CLASSW}),
     CaseName);
+
+// The window as the player finds it, shown with its real controls; the
+// shell and the boxes are recorded instead of reaching the desktop.
+class MainWindowTest : public ::testing::Test {
+ protected:
+  MainWindowTest() {
+    application.SetTitle(kApplicationTitle);
+    form = &application.CreateForm<TForm1>();
+    form->Show();
+    platform.ProcessMessages();
+  }
+
+  // Handles messages until `done` holds; false if it still does not after
+  // five seconds, which only a broken loop takes.
+  bool RunUntil(const std::function<bool()>& done) {
+    const ULONGLONG deadline = ::GetTickCount64() + 5000;
+    while (!done()) {
+      if (::GetTickCount64() > deadline) return false;
+      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
+      platform.ProcessMessages();
+    }
+    return true;
+  }
+
+  // A click of the left button at a point of a window's client area.
+  void Click(HWND window, int x, int y) {
+    ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    ::PostMessageW(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    platform.ProcessMessages();
+  }
+
+  // F2, then the first answer, which the question's file-less defaults
+  // make the right one, then "?".
+  void StartFreePlay() {
+    ::PostMessageW(::GetFocus(), WM_KEYDOWN, VK_F2, 1);
+    platform.ProcessMessages();
+    ::SendMessageW(Platform::WindowOf(form->RadioButton1()), BM_CLICK, 0, 0);
+    ::SendMessageW(Platform::WindowOf(form->Button1()), BM_CLICK, 0, 0);
+    platform.ProcessMessages();
+  }
+
+  // The doubles go in after the platform's own services.
+  Platform platform;
+  ui::Application application{&platform};
+  ui::testing::RecordingMessageBoxService boxes;
+  ui::testing::RecordingShellService shell;
+  TForm1* form = nullptr;
+};
+
+TEST_F(MainWindowTest, AClickOnTheAddressOpensItThroughTheShell) {
+  const ui::Label& address = form->Label4();
+  Click(Platform::WindowOf(form->Panel1()), address.Left() + 2, address.Top() + address.Height() / 2);
+  EXPECT_EQ(shell.Opened(), std::vector<std::string>{kHomepageUrl});
+  // Beside the address, on the invitation above it, nothing opens.
+  Click(Platform::WindowOf(form->Panel1()), form->Label3().Left() + 2, form->Label3().Top() + 2);
+  EXPECT_EQ(shell.Opened().size(), 1u);
+  EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// The title bar's minimise button minimises the application's window,
+// which the taskbar shows, and the game's window with it; free play goes
+// on meanwhile, and the window comes back as it was.
+TEST_F(MainWindowTest, MinimisingInFreePlayLeavesTheGameGoingOn) {
+  StartFreePlay();
+  ASSERT_TRUE(form->Timer1().Enabled());
+  ASSERT_TRUE(form->Image2().Visible());
+  HWND window = Platform::WindowOf(*form);
+  ::SendMessageW(window, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+  platform.ProcessMessages();
+  // Windows hides the game's window with its minimised owner; Wine leaves
+  // it shown, so that is not asserted here.
+  EXPECT_TRUE(::IsIconic(platform.ApplicationWindow()));
+
+  const int progress = form->ProgressBar1().Position();
+  EXPECT_TRUE(RunUntil([&] { return form->ProgressBar1().Position() >= progress + 10; }));
+  EXPECT_TRUE(form->Visible());
+  EXPECT_FALSE(form->Closed());
+  EXPECT_TRUE(form->Timer1().Enabled());
+  EXPECT_TRUE(form->Timer2().Enabled());
+  EXPECT_TRUE(form->Image2().Visible());
+  EXPECT_FALSE(form->GroupBox2().Visible());
+
+  ::SendMessageW(platform.ApplicationWindow(), WM_SYSCOMMAND, SC_RESTORE, 0);
+  platform.ProcessMessages();
+  EXPECT_FALSE(::IsIconic(platform.ApplicationWindow()));
+  EXPECT_TRUE(::IsWindowVisible(window));
+  EXPECT_TRUE(boxes.Shown().empty());
+}
 
 }  // namespace
