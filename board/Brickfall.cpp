@@ -133,9 +133,7 @@ bool TBrickfall::CanRotate(std::uint8_t direction) const {
 
 bool TBrickfall::Shift(std::int32_t dx) {
   if (!CanMove(dx, 0)) return false;
-  HidePiece(curX_, curY_);
-  curX_ += dx;
-  ShowPiece(curX_, curY_);
+  PlacePiece(curX_ + dx, curY_, curPiece_->Shape);
   return true;
 }
 
@@ -145,18 +143,13 @@ bool TBrickfall::MoveRight() { return Shift(1); }
 
 void TBrickfall::Rotate(std::uint8_t direction) {
   if (!curPiece_ || !CanRotate(direction)) return;
-  HidePiece(curX_, curY_);
-  curPiece_->Shape =
-      RotateShape(curPiece_->Shape, static_cast<std::uint8_t>(curPiece_->Size), direction);
-  ShowPiece(curX_, curY_);
+  PlacePiece(curX_, curY_, RotateShape(curPiece_->Shape, static_cast<std::uint8_t>(curPiece_->Size), direction));
 }
 
 std::int32_t TBrickfall::MoveDown() {
   if (!curPiece_) return kLandedAboveTheBoard;
   if (!CanMove(0, 1)) return Land();
-  HidePiece(curX_, curY_);
-  ++curY_;
-  ShowPiece(curX_, curY_);
+  PlacePiece(curX_, curY_ + 1, curPiece_->Shape);
   return kMoved;
 }
 
@@ -181,9 +174,7 @@ void TBrickfall::EndGame() {
 std::int32_t TBrickfall::DropPiece() {
   if (!curPiece_) return 1;
   const std::int32_t distance = FirstBlockedDistance();
-  HidePiece(curX_, curY_);
-  curY_ += distance - 2;
-  ShowPiece(curX_, curY_);
+  PlacePiece(curX_, curY_ + distance - 2, curPiece_->Shape);
   MoveDown();
   return 1;
 }

@@ -267,6 +267,9 @@ class TBrickfall final : public ui::GraphicControl {
   [[nodiscard]] bool Fits(const TShapeMatrix& shape, std::int64_t x, std::int64_t y) const;
   [[nodiscard]] bool CellIsFree(std::int64_t column, std::int64_t row) const;
   [[nodiscard]] bool Shift(std::int32_t dx);
+  // Puts the falling piece at column x, row y with `shape`, redrawing the
+  // cells that change.
+  void PlacePiece(std::int32_t x, std::int32_t y, const TShapeMatrix& shape);
   [[nodiscard]] std::int32_t Land();
   void EndGame();
   [[nodiscard]] std::int32_t FirstBlockedDistance() const;
@@ -299,6 +302,8 @@ class TBrickfall final : public ui::GraphicControl {
   std::uint8_t rows_ = 20;
   std::uint8_t columns_ = 9;
   bool playing_ = false;
+  // Whether the falling piece shows on the canvas where it stands.
+  bool pieceShown_ = false;
   bool drawGrid_ = false;
   std::unique_ptr<TPieceList> pieceList_;
   std::unique_ptr<TPiece> curPiece_;

@@ -7,6 +7,7 @@
 #include "board/Brickfall.h"
 
 void TBrickfall::PaintBoard() {
+  pieceShown_ = false;
   // Play must not depend on a screen: a board that does not show skips the
   // work, and is painted whole when it shows.
   if (!CanDraw()) return;
@@ -48,11 +49,65 @@ void TBrickfall::DrawPieceAt(ui::Canvas& canvas, std::int32_t x, std::int32_t y,
 }
 
 void TBrickfall::ShowPiece(std::int32_t x, std::int32_t y) {
-  if (CanDraw()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), false);
+  if (!CanDraw()) return;
+  DrawPieceAt(Canvas(), x, y, curPiece_.get(), false);
+  if (x == curX_ && y == curY_) pieceShown_ = true;
 }
 
+// Erasing anywhere may take cells of the piece where it stands.
 void TBrickfall::HidePiece(std::int32_t x, std::int32_t y) {
+  pieceShown_ = false;
   if (CanDraw()) DrawPieceAt(Canvas(), x, y, curPiece_.get(), true);
+}
+
+namespace {
+
+// Whether a shape of edge `size` with cell (1, 1) of its box on column x,
+// row y covers cell (column, row) of the board.
+bool Covers(const TShapeMatrix& shape, int size, std::int64_t x, std::int64_t y, std::int64_t column,
+            std::int64_t row) {
+  const std::int64_t boxColumn = column - x + 1;
+  const std::int64_t boxRow = row - y + 1;
+  return boxColumn >= 1 && boxRow >= 1 && boxColumn <= size && boxRow <= size &&
+         shape.Filled(static_cast<int>(boxColumn), static_cast<int>(boxRow));
+}
+
+}  // namespace
+
+// Only the cells the piece leaves are erased and only those it enters are
+// drawn: the cells it keeps show it already, and a move of a large piece
+// would otherwise repaint most of its box twice. A piece that is not on
+// the screen where it stood (a new game's first piece, or one whose board
+// still owes a repaint) is erased and drawn whole.
+void TBrickfall::PlacePiece(std::int32_t x, std::int32_t y, const TShapeMatrix& shape) {
+  const TShapeMatrix before = curPiece_->Shape;
+  const std::int64_t beforeX = curX_;
+  const std::int64_t beforeY = curY_;
+  const bool shown = pieceShown_ && !PaintPending();
+  curX_ = x;
+  curY_ = y;
+  curPiece_->Shape = shape;
+  pieceShown_ = false;
+  if (!CanDraw() || curPiece_->Size <= 0) return;
+  ui::Canvas& canvas = Canvas();
+  const int size = std::min<std::int32_t>(curPiece_->Size, kShapeBoxSize);
+  // Fills the cells of `cells` at (cellsX, cellsY) that `other` at
+  // (otherX, otherY) does not cover while the piece shows.
+  auto fillUncovered = [&](const TShapeMatrix& cells, std::int64_t cellsX, std::int64_t cellsY,
+                           const TShapeMatrix& other, std::int64_t otherX, std::int64_t otherY, TColor color) {
+    for (int column = 1; column <= size; ++column) {
+      for (int row = 1; row <= size; ++row) {
+        const std::int64_t boardColumn = cellsX + column - 1;
+        const std::int64_t boardRow = cellsY + row - 1;
+        if (!cells.Filled(column, row)) continue;
+        if (shown && Covers(other, size, otherX, otherY, boardColumn, boardRow)) continue;
+        FillCell(canvas, boardColumn, boardRow, color);
+      }
+    }
+  };
+  fillUncovered(before, beforeX, beforeY, shape, x, y, color_);
+  fillUncovered(shape, x, y, before, beforeX, beforeY, curPiece_->Color);
+  pieceShown_ = true;
 }
 
 // The square inside the lines around cell (column, row). A piece may stand

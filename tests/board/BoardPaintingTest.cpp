@@ -2,8 +2,11 @@
 // What the board puts on the screen, read back pixel by pixel.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <iterator>
 #include <functional>
+#include <memory>
 #include <utility>
 #include <vector>
 
@@ -286,14 +289,39 @@ TEST_F(BoardPaintingTest, APieceAboveTheTopShowsOnlyItsCellsOnTheBoard) {
 struct MoveCase {
   const char* Name;
   std::function<void(TBrickfall&)> Move;
+  // One step, so that the cells drawn are those it changed; a drop takes
+  // two.
+  bool OneStep = true;
 };
+
+// Counts the areas the board draws, each of which a platform would put on
+// the screen.
+class DrawnAreaCount final : public ui::Peer {
+ public:
+  explicit DrawnAreaCount(int& count) : count_(count) {}
+  void Changed(ui::Change /*what*/) override {}
+  void Drawn(const ui::Rect& /*area*/) override { ++count_; }
+
+ private:
+  int& count_;
+};
+
+// The cells in one list and not in the other.
+int CellsChanged(std::vector<std::pair<int, int>> before, std::vector<std::pair<int, int>> after) {
+  std::sort(before.begin(), before.end());
+  std::sort(after.begin(), after.end());
+  std::vector<std::pair<int, int>> changed;
+  std::set_symmetric_difference(before.begin(), before.end(), after.begin(), after.end(), std::back_inserter(changed));
+  return static_cast<int>(changed.size());
+}
 
 void PrintTo(const MoveCase& c, std::ostream* os) { *os << c.Name; }
 
 class BoardMoveTest : public BoardPaintingTest, public testing::WithParamInterface<MoveCase> {};
 
 // A move repaints nothing but the piece: its old cells in the background
-// colour, its new cells in its own. The grid dots between them survive.
+// colour, its new cells in its own, and of those only the cells that
+// change. The grid dots between them survive.
 TEST_P(BoardMoveTest, AMoveErasesTheOldCellsAndDrawsTheNewOnesOnly) {
   board.SetColor(clNavy);
   board.SetDrawGrid(true);
@@ -304,8 +332,14 @@ TEST_P(BoardMoveTest, AMoveErasesTheOldCellsAndDrawsTheNewOnesOnly) {
   board.Repaint();
   const std::vector<std::pair<int, int>> before = FallingCellList(board);
   std::vector<TColor> expected = CanvasSnapshot(board);
+  int drawn = 0;
+  board.SetPeer(std::make_unique<DrawnAreaCount>(drawn));
 
   GetParam().Move(board);
+
+  if (GetParam().OneStep) {
+    EXPECT_EQ(drawn, CellsChanged(before, FallingCellList(board)));
+  }
 
   for (const auto& [column, row] : before) PaintSquare(expected, column, row, clNavy);
   for (const auto& [column, row] : FallingCellList(board)) PaintSquare(expected, column, row, clPurple);
@@ -320,7 +354,7 @@ INSTANTIATE_TEST_SUITE_P(
                     MoveCase{"Down", [](TBrickfall& b) { b.MoveDown(); }},
                     MoveCase{"Clockwise", [](TBrickfall& b) { b.Rotate(1); }},
                     MoveCase{"CounterClockwise", [](TBrickfall& b) { b.Rotate(0); }},
-                    MoveCase{"Drop", [](TBrickfall& b) { b.DropPiece(); }}));
+                    MoveCase{"Drop", [](TBrickfall& b) { b.DropPiece(); }, false}));
 
 TEST_F(BoardPaintingTest, ALandingShowsTheBoardWithRowsRemovedAndTheNextPiece) {
   Start({kBlockLine});
