@@ -17,6 +17,7 @@
 #include "ui/MenuItem.h"
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
+#include "ui/win32/WindowPeer.h"
 
 namespace {
 
@@ -136,6 +137,17 @@ TEST_F(Win32BindingTest, ArrowsReachTheWindowOnceTheFocusedControlIsHidden) {
   EXPECT_EQ(::GetFocus(), WindowOf(form));
   PressKey(VK_LEFT);
   EXPECT_EQ(form.keys, "37 ");
+}
+
+// Destroying a window takes its children along, whose peers live on; their
+// handles may later name other windows.
+TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
+  const HWND button = WindowOf(form.button);
+  ASSERT_NE(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  ::DestroyWindow(button);
+  EXPECT_EQ(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  EXPECT_EQ(WindowOf(form.button), nullptr);
+  EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
 }
 
 struct CaptionCase {
