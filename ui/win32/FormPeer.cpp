@@ -17,7 +17,11 @@ FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form),
                                   form.Height(), platform.ApplicationWindow(), nullptr, platform.Instance(), nullptr);
   if (!window) throw Exception("Error creating window");
   Adopt(window);
-  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
+  // The large icon is the class's, the application's own (RegisterClasses);
+  // setting it on the window as well would only have the system convert it
+  // once more. The small one is set: the class's would be the system's copy
+  // made at a small size, drawn less well than the icon shrunk in the title
+  // bar.
   ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
   // Access letters stay underlined, not only while Alt is held.
   ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);

@@ -150,6 +150,17 @@ TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
   EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
 }
 
+// What the title bar and the task switcher show: the icon the window was
+// given, or else its class's.
+TEST_F(Win32BindingTest, TheFormShowsTheApplicationsIconLargeAndSmall) {
+  const HWND window = WindowOf(form);
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    auto shown = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, size, 0));
+    if (!shown) shown = reinterpret_cast<HICON>(::GetClassLongPtrW(window, GCLP_HICON));
+    EXPECT_EQ(shown, platform.ApplicationIcon()) << (size == ICON_BIG ? "large" : "small");
+  }
+}
+
 struct CaptionCase {
   const char* Caption;
   const wchar_t* Shown;  // in the system's mnemonic form: "&&" shows one "&"
