@@ -161,6 +161,28 @@ TEST_F(Win32BindingTest, TheFormShowsTheApplicationsIconLargeAndSmall) {
   }
 }
 
+// The form's bounds give its client area below the menu bar; the frame is
+// the system's, around it. Moved, resized, both or neither, the window
+// follows.
+TEST_F(Win32BindingTest, TheClientAreaHasTheFormsSizeWhereverItIsMoved) {
+  struct Place {
+    int Left, Top, Width, Height;
+  };
+  const Place places[] = {{40, 40, 300, 200}, {60, 50, 320, 210}, {60, 50, 320, 210}, {40, 40, 320, 210},
+                          {40, 40, 300, 200}};
+  for (const Place& place : places) {
+    form.SetBounds(place.Left, place.Top, place.Width, place.Height);
+    RECT client{};
+    ::GetClientRect(WindowOf(form), &client);
+    RECT frame{};
+    ::GetWindowRect(WindowOf(form), &frame);
+    EXPECT_EQ(client.right, place.Width);
+    EXPECT_EQ(client.bottom, place.Height);
+    EXPECT_EQ(frame.left, place.Left);
+    EXPECT_EQ(frame.top, place.Top);
+  }
+}
+
 struct CaptionCase {
   const char* Caption;
   const wchar_t* Shown;  // in the system's mnemonic form: "&&" shows one "&"
