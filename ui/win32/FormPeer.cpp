@@ -17,7 +17,11 @@ FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form),
                                   form.Height(), platform.ApplicationWindow(), nullptr, platform.Instance(), nullptr);
   if (!window) throw Exception("Error creating window");
   Adopt(window);
-  ::SendMessageW(window, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
+  // The large icon is the class's, the application's own (RegisterClasses);
+  // setting it on the window as well would only have the system convert it
+  // once more. The small one is set: the class's would be the system's copy
+  // made at a small size, drawn less well than the icon shrunk in the title
+  // bar.
   ::SendMessageW(window, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(platform.ApplicationIcon()));
   // Access letters stay underlined, not only while Alt is held.
   ::SendMessageW(window, WM_CHANGEUISTATE, MAKEWPARAM(UIS_CLEAR, UISF_HIDEACCEL), 0);
@@ -95,8 +99,15 @@ void FormPeer::ApplyCaption() { ::SetWindowTextW(Window(), Widen(form_.Caption()
 void FormPeer::ApplyBounds() {
   RECT frame{0, 0, form_.Width(), form_.Height()};
   ::AdjustWindowRectEx(&frame, Style(), menu_ != nullptr, 0);
-  ::SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
-                 SWP_NOZORDER | SWP_NOACTIVATE);
+  // Moving a top-level window costs the system milliseconds even to the
+  // place where it already is, which start-up would pay twice.
+  RECT shown{};
+  ::GetWindowRect(Window(), &shown);
+  if (shown.left != form_.Left() || shown.top != form_.Top() || shown.right - shown.left != frame.right - frame.left ||
+      shown.bottom - shown.top != frame.bottom - frame.top) {
+    ::SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
+                   SWP_NOZORDER | SWP_NOACTIVATE);
+  }
   // A menu bar too long for the width takes two lines, which the frame's
   // arithmetic does not know: the client area is measured and made right.
   RECT client{};
@@ -135,7 +146,8 @@ void FormPeer::FocusActiveControl() {
 void FormPeer::ApplyFrame() {
   const DWORD style = Style();
   const auto current = static_cast<DWORD>(::GetWindowLongPtrW(Window(), GWL_STYLE));
-  const DWORD kept = current & (WS_VISIBLE | WS_MINIMIZE | WS_DISABLED);
+  // The system gives every top-level window WS_CLIPSIBLINGS of its own.
+  const DWORD kept = current & (WS_VISIBLE | WS_MINIMIZE | WS_DISABLED | WS_CLIPSIBLINGS);
   if ((current & ~kept) != style) {
     ::SetWindowLongPtrW(Window(), GWL_STYLE, static_cast<LONG_PTR>(style | kept));
     ::SetWindowPos(Window(), nullptr, 0, 0, 0, 0,

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/WindowPeer.h"
 
+#include <unordered_map>
+
 #include "base/Exception.h"
 #include "ui/Form.h"
 #include "ui/Image.h"
@@ -11,9 +13,21 @@
 namespace ui::win32 {
 namespace {
 
-// The window property that leads from a window to its peer. A property
-// rather than the user data, which windows made elsewhere may use.
-constexpr const wchar_t* kPeerProperty = L"TolvanixPlimbora.Peer";
+// The peer of each window made here. A table of the process rather than a
+// window property: every message looks its window up, and reading a
+// property can be a call to the window server (it is one under Wine), which
+// the start-up alone would pay more than a hundred times. Nor the user data,
+// which windows made elsewhere may use.
+std::unordered_map<HWND, WindowPeer*>& Peers() {
+  static std::unordered_map<HWND, WindowPeer*> peers;
+  return peers;
+}
+
+// Forgets the window's peer, unless the handle already names another one's.
+void Forget(HWND window, const WindowPeer* peer) {
+  const auto found = Peers().find(window);
+  if (found != Peers().end() && found->second == peer) Peers().erase(found);
+}
 
 // True while the model moves the focus: a radio button that the system
 // gives the focus reports a click of its own accord, which is not the
@@ -33,19 +47,29 @@ RECT ToRECT(const Rect& rect) { return {rect.Left, rect.Top, rect.Right, rect.Bo
 WindowPeer::WindowPeer(Platform& platform, Control& control) : platform_(platform), control_(control) {}
 
 WindowPeer::~WindowPeer() {
+  Forget(window_, this);
   if (!window_ || !::IsWindow(window_)) return;
-  ::RemovePropW(window_, kPeerProperty);
   if (native_) ::SetWindowLongPtrW(window_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(native_));
   ::DestroyWindow(window_);
 }
 
 WindowPeer* WindowPeer::FromWindow(HWND window) {
-  return window ? static_cast<WindowPeer*>(::GetPropW(window, kPeerProperty)) : nullptr;
+  const auto found = Peers().find(window);
+  return found != Peers().end() ? found->second : nullptr;
 }
 
 LRESULT CALLBACK WindowPeer::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   WindowPeer* peer = FromWindow(window);
   if (!peer) return ::DefWindowProcW(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    // The system destroys a window with its parent. Its handle may then
+    // come back for another window, which this peer must neither hear from
+    // nor destroy.
+    Forget(window, peer);
+    peer->window_ = nullptr;
+    return peer->native_ ? ::CallWindowProcW(peer->native_, window, message, wParam, lParam)
+                         : ::DefWindowProcW(window, message, wParam, lParam);
+  }
   LRESULT result = 0;
   if (peer->Handle(message, wParam, lParam, result)) return result;
   return peer->native_ ? ::CallWindowProcW(peer->native_, window, message, wParam, lParam)
@@ -66,7 +90,7 @@ void WindowPeer::Create(const wchar_t* windowClass, DWORD style) {
 
 void WindowPeer::Adopt(HWND window) {
   window_ = window;
-  ::SetPropW(window, kPeerProperty, this);
+  Peers()[window] = this;
   const auto procedure = reinterpret_cast<WNDPROC>(::GetWindowLongPtrW(window, GWLP_WNDPROC));
   if (procedure != &WindowPeer::WindowProc) {
     native_ = procedure;

@@ -17,6 +17,7 @@
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
 #include "ui/WinControl.h"
+#include "ui/win32/WindowPeer.h"
 
 namespace {
 
@@ -136,6 +137,50 @@ TEST_F(Win32BindingTest, ArrowsReachTheWindowOnceTheFocusedControlIsHidden) {
   EXPECT_EQ(::GetFocus(), WindowOf(form));
   PressKey(VK_LEFT);
   EXPECT_EQ(form.keys, "37 ");
+}
+
+// Destroying a window takes its children along, whose peers live on; their
+// handles may later name other windows.
+TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
+  const HWND button = WindowOf(form.button);
+  ASSERT_NE(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  ::DestroyWindow(button);
+  EXPECT_EQ(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  EXPECT_EQ(WindowOf(form.button), nullptr);
+  EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
+}
+
+// What the title bar and the task switcher show: the icon the window was
+// given, or else its class's.
+TEST_F(Win32BindingTest, TheFormShowsTheApplicationsIconLargeAndSmall) {
+  const HWND window = WindowOf(form);
+  for (const WPARAM size : {ICON_BIG, ICON_SMALL}) {
+    auto shown = reinterpret_cast<HICON>(::SendMessageW(window, WM_GETICON, size, 0));
+    if (!shown) shown = reinterpret_cast<HICON>(::GetClassLongPtrW(window, GCLP_HICON));
+    EXPECT_EQ(shown, platform.ApplicationIcon()) << (size == ICON_BIG ? "large" : "small");
+  }
+}
+
+// The form's bounds give its client area below the menu bar; the frame is
+// the system's, around it. Moved, resized, both or neither, the window
+// follows.
+TEST_F(Win32BindingTest, TheClientAreaHasTheFormsSizeWhereverItIsMoved) {
+  struct Place {
+    int Left, Top, Width, Height;
+  };
+  const Place places[] = {{40, 40, 300, 200}, {60, 50, 320, 210}, {60, 50, 320, 210}, {40, 40, 320, 210},
+                          {40, 40, 300, 200}};
+  for (const Place& place : places) {
+    form.SetBounds(place.Left, place.Top, place.Width, place.Height);
+    RECT client{};
+    ::GetClientRect(WindowOf(form), &client);
+    RECT frame{};
+    ::GetWindowRect(WindowOf(form), &frame);
+    EXPECT_EQ(client.right, place.Width);
+    EXPECT_EQ(client.bottom, place.Height);
+    EXPECT_EQ(frame.left, place.Left);
+    EXPECT_EQ(frame.top, place.Top);
+  }
 }
 
 struct CaptionCase {
