@@ -118,8 +118,11 @@ void Platform::BindOwned(Component& component) {
 
 void Platform::Run(Form& mainForm) {
   running_ = &mainForm;
-  ::ShowWindow(applicationWindow_, SW_SHOWNA);
+  // The form first: the application's window adds only the taskbar's
+  // button, and showing even that costs milliseconds (a window of the
+  // display server under Wine) that the first frame need not wait for.
   Guard([&mainForm] { mainForm.Show(); });
+  ::ShowWindow(applicationWindow_, SW_SHOWNA);
   MSG message{};
   while (!mainForm.Closed() && ::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
   running_ = nullptr;

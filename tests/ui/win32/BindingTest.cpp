@@ -150,6 +150,28 @@ TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
   EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
 }
 
+// The running game has the form on screen and the application's window
+// standing for it on the taskbar.
+TEST_F(Win32BindingTest, RunShowsTheFormAndTheApplicationsWindow) {
+  form.Hide();
+  bool formShown = false;
+  bool applicationShown = false;
+  form.timer.OnTimer = [&](TObject&) {
+    formShown = ::IsWindowVisible(WindowOf(form)) != FALSE;
+    applicationShown = ::IsWindowVisible(platform.ApplicationWindow()) != FALSE;
+    form.Close();
+  };
+  form.timer.SetEnabled(true);
+  platform.Run(form);
+  // The closed form ended the loop before its quit message came round; the
+  // next test's loop must not read it.
+  MSG quit{};
+  while (::PeekMessageW(&quit, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE)) {
+  }
+  EXPECT_TRUE(formShown);
+  EXPECT_TRUE(applicationShown);
+}
+
 // What the title bar and the task switcher show: the icon the window was
 // given, or else its class's.
 TEST_F(Win32BindingTest, TheFormShowsTheApplicationsIconLargeAndSmall) {
