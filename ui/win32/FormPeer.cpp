@@ -13,9 +13,18 @@ constexpr UINT kFirstCommand = 100;
 }  // namespace
 
 FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form), form_(form) {
-  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", Style(), form.Left(), form.Top(), form.Width(),
-                                  form.Height(), platform.ApplicationWindow(), nullptr, platform.Instance(), nullptr);
-  if (!window) throw Exception("Error creating window");
+  // Made with its menu and at its full size: giving a top-level window
+  // either afterwards costs the system milliseconds each.
+  menu_ = MakeMenu();
+  RECT frame{0, 0, form.Width(), form.Height()};
+  ::AdjustWindowRectEx(&frame, Style(), menu_ != nullptr, 0);
+  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", Style(), form.Left(), form.Top(),
+                                  frame.right - frame.left, frame.bottom - frame.top, platform.ApplicationWindow(),
+                                  menu_, platform.Instance(), nullptr);
+  if (!window) {
+    if (menu_) ::DestroyMenu(menu_);
+    throw Exception("Error creating window");
+  }
   Adopt(window);
   // The large icon is the class's, the application's own (RegisterClasses);
   // setting it on the window as well would only have the system convert it
@@ -159,11 +168,17 @@ void FormPeer::ApplyFrame() {
 
 void FormPeer::BuildMenu() {
   HMENU previous = menu_;
+  menu_ = MakeMenu();
+  ::SetMenu(Window(), menu_);
+  if (previous) ::DestroyMenu(previous);
+}
+
+HMENU FormPeer::MakeMenu() {
   shownMenu_ = form_.Menu();
   commands_.clear();
-  menu_ = nullptr;
+  HMENU bar = nullptr;
   if (shownMenu_) {
-    menu_ = ::CreateMenu();
+    bar = ::CreateMenu();
     // One item and the items under it; a command's text is its caption,
     // then a tab and the shortcut's name, which the menu shows at the right.
     // The shortcut itself is matched by the model's key routing.
@@ -183,10 +198,9 @@ void FormPeer::BuildMenu() {
         ::AppendMenuW(menu, MF_STRING, kFirstCommand + commands_.size() - 1, text.c_str());
       }
     };
-    for (MenuItem* item : form_.Menu()->Items()) add(add, menu_, *item);
+    for (MenuItem* item : form_.Menu()->Items()) add(add, bar, *item);
   }
-  ::SetMenu(Window(), menu_);
-  if (previous) ::DestroyMenu(previous);
+  return bar;
 }
 
 }  // namespace ui::win32

@@ -33,7 +33,11 @@ class FormPeer final : public WindowPeer {
  private:
   [[nodiscard]] DWORD Style() const;
   void ApplyFrame();
+  // Shows the form's menu bar in place of the one shown.
   void BuildMenu();
+  // Makes the form's menu bar, its commands listed in commands_; nullptr
+  // for a form without one.
+  [[nodiscard]] HMENU MakeMenu();
   // Gives the system's focus to the model's focused control, or to the
   // window itself when none has it.
   void FocusActiveControl();

@@ -150,6 +150,18 @@ TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
   EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
 }
 
+// The menu bar is the form's from the start: access letters in the
+// system's form, a command's shortcut after a tab.
+TEST_F(Win32BindingTest, TheMenuBarShowsTheFormsMenu) {
+  const HMENU bar = ::GetMenu(WindowOf(form));
+  ASSERT_NE(bar, nullptr);
+  wchar_t text[64] = {};
+  ::GetMenuStringW(bar, 0, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&Game");
+  ::GetMenuStringW(::GetSubMenu(bar, 0), 0, text, 64, MF_BYPOSITION);
+  EXPECT_EQ(std::wstring(text), L"&New Game\tF2");
+}
+
 // The running game has the form on screen and the application's window
 // standing for it on the taskbar.
 TEST_F(Win32BindingTest, RunShowsTheFormAndTheApplicationsWindow) {
