@@ -73,7 +73,12 @@ void Platform::RegisterClasses() {
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
   windowClass.hbrBackground = reinterpret_cast<HBRUSH>(static_cast<INT_PTR>(COLOR_BTNFACE + 1));
   windowClass.lpszClassName = kWindowClass;
+  // Forms set their small icon themselves, and the other windows of the
+  // class show none: the icon itself spares the system making a small copy
+  // of it. The taskbar shows the application's window with the copy.
+  windowClass.hIconSm = icon_;
   ::RegisterClassExW(&windowClass);
+  windowClass.hIconSm = nullptr;
   windowClass.lpfnWndProc = &Platform::ApplicationProc;
   windowClass.lpszClassName = kApplicationClass;
   ::RegisterClassExW(&windowClass);
