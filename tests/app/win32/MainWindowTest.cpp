@@ -13,6 +13,7 @@
 #include "app/Unit1.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
 #include "tests/ui/testing/RecordingShellService.h"
+#include "tests/ui/win32/RunMessagesUntil.h"
 #include "ui/Application.h"
 #include "ui/win32/Platform.h"
 
@@ -94,18 +95,6 @@ class MainWindowTest : public ::testing::Test {
     platform.ProcessMessages();
   }
 
-  // Handles messages until `done` holds; false if it still does not after
-  // five seconds, which only a broken loop takes.
-  bool RunUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = ::GetTickCount64() + 5000;
-    while (!done()) {
-      if (::GetTickCount64() > deadline) return false;
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      platform.ProcessMessages();
-    }
-    return true;
-  }
-
   // A click of the left button at a point of a window's client area.
   void Click(HWND window, int x, int y) {
     ::PostMessageW(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
@@ -156,7 +145,8 @@ TEST_F(MainWindowTest, MinimisingInFreePlayLeavesTheGameGoingOn) {
   EXPECT_TRUE(::IsIconic(platform.ApplicationWindow()));
 
   const int progress = form->ProgressBar1().Position();
-  EXPECT_TRUE(RunUntil([&] { return form->ProgressBar1().Position() >= progress + 10; }));
+  EXPECT_TRUE(ui::win32::testing::RunMessagesUntil(
+      platform, [&] { return form->ProgressBar1().Position() >= progress + 10; }));
   EXPECT_TRUE(form->Visible());
   EXPECT_FALSE(form->Closed());
   EXPECT_TRUE(form->Timer1().Enabled());

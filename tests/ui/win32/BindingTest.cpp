@@ -10,6 +10,7 @@
 
 #include "base/Exception.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
+#include "tests/ui/win32/RunMessagesUntil.h"
 #include "ui/Form.h"
 #include "ui/GraphicControl.h"
 #include "ui/Label.h"
@@ -79,18 +80,6 @@ class Win32BindingTest : public ::testing::Test {
     ASSERT_NE(::GetFocus(), nullptr);
     ::PostMessageW(::GetFocus(), WM_KEYDOWN, key, 1);
     platform.ProcessMessages();
-  }
-
-  // Handles messages until `done` holds; false if it still does not after
-  // five seconds, which only a broken loop takes.
-  bool RunUntil(const std::function<bool()>& done) {
-    const ULONGLONG deadline = ::GetTickCount64() + 5000;
-    while (!done()) {
-      if (::GetTickCount64() > deadline) return false;
-      ::MsgWaitForMultipleObjects(0, nullptr, FALSE, 50, QS_ALLINPUT);
-      platform.ProcessMessages();
-    }
-    return true;
   }
 
   static HWND WindowOf(const ui::Control& control) { return Platform::WindowOf(control); }
@@ -261,7 +250,7 @@ TEST_F(Win32BindingTest, ErrorInAHandlerIsReportedAndTheLoopGoesOn) {
   form.button.OnClick = [](TObject&) { throw Exception("Click failed"); };
   ::SendMessageW(WindowOf(form.button), BM_CLICK, 0, 0);
   form.timer.SetEnabled(true);
-  EXPECT_TRUE(RunUntil([&] { return ticks >= 3; }));
+  EXPECT_TRUE(ui::win32::testing::RunMessagesUntil(platform, [&] { return ticks >= 3; }));
   ASSERT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(boxes.Shown()[0].Text, "Click failed.");
   EXPECT_EQ(boxes.Shown()[1].Text, "Tick failed.");
