@@ -115,8 +115,6 @@ TForm1::~TForm1() {
 void TForm1::LayOutWindow() {
   SetName("Form1");
   SetBounds(109, 96, 575, 377);
-  SetBorderStyle(ui::BorderStyle::Single);
-  SetMaximizeBox(false);
   SetCaption("Tolvanix PlimBora");
 }
 

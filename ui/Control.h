@@ -31,7 +31,7 @@ enum class Change {
   Checked,
   Position,     // a progress bar's range or position
   Picture,
-  Layout,       // a property of a control's own look: word wrap, the frame's border, the menu
+  Layout,       // a property of a control's own look: word wrap, the menu
   Invalidated,  // a windowless control wants to be painted
   Closed,
 };

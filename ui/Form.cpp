@@ -32,14 +32,6 @@ Form::~Form() {
   DestroyComponents();
 }
 
-void Form::SetBorderStyle(ui::BorderStyle style) {
-  if (Store(borderStyle_, style)) Changed(Change::Layout);
-}
-
-void Form::SetMaximizeBox(bool maximizeBox) {
-  if (Store(maximizeBox_, maximizeBox)) Changed(Change::Layout);
-}
-
 void Form::SetMenu(MainMenu* menu) {
   if (Store(menu_, menu)) Changed(Change::Layout);
 }

@@ -11,8 +11,6 @@
 
 namespace ui {
 
-enum class BorderStyle { Sizeable, Single };
-
 // Where a key-down ended up, which decides whether it also types a
 // character: keys taken by the menu or by focus navigation do not.
 enum class KeyRoute { MenuShortCut, FocusNavigation, Handlers };
@@ -22,16 +20,13 @@ using TKeyPressEvent = std::function<void(TObject& Sender, char& Key)>;
 
 // A top-level window: its caption is the window title, its position is on
 // the screen, and its width and height are those of its client area (below
-// the menu bar; the frame is the platform's). It starts hidden.
+// the menu bar; the frame is the platform's: a single fixed border with a
+// minimise box and no maximise box, as the game's window is never resized).
+// It starts hidden.
 class Form : public WinControl {
  public:
   Form();
   ~Form() override;
-
-  [[nodiscard]] ui::BorderStyle BorderStyle() const { return borderStyle_; }
-  void SetBorderStyle(ui::BorderStyle style);
-  [[nodiscard]] bool MaximizeBox() const { return maximizeBox_; }
-  void SetMaximizeBox(bool maximizeBox);
 
   [[nodiscard]] MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
@@ -69,8 +64,6 @@ class Form : public WinControl {
   // without it (the arrows) only the siblings of `current`.
   void SelectNext(WinControl* current, bool forward, bool checkTabStop);
 
-  ui::BorderStyle borderStyle_ = ui::BorderStyle::Sizeable;
-  bool maximizeBox_ = true;
   MainMenu* menu_ = nullptr;
   WinControl* activeControl_ = nullptr;
   bool closed_ = false;

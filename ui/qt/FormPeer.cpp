@@ -55,6 +55,9 @@ void AddMenuItem(Platform& platform, Container& container, MenuItem& item) {
 FormPeer::FormPeer(Platform& platform, Form& form)
     : WidgetPeer(platform, form, new FormWindow(platform, form)), form_(form) {
   QWidget* window = Widget();
+  // A fixed frame: minimise and close, no maximise.
+  window->setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
   auto* layout = new QVBoxLayout(window);
   layout->setContentsMargins(0, 0, 0, 0);
   layout->setSpacing(0);
@@ -82,10 +85,7 @@ void FormPeer::ApplyOwn(Change what) {
       QAccessible::updateAccessibility(&renamed);
       break;
     }
-    case Change::Layout:
-      ApplyFrame();
-      BuildMenu();
-      break;
+    case Change::Layout: BuildMenu(); break;
     case Change::Closed:
       Widget()->hide();
       GetPlatform().FormClosed(form_);
@@ -113,16 +113,6 @@ void FormPeer::ApplyFocus() {
   // With no control focused the window itself takes the keys.
   if (form_.ActiveControl()) return;
   if (QWidget* focused = Widget()->focusWidget()) focused->clearFocus();
-}
-
-void FormPeer::ApplyFrame() {
-  Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint;
-  if (form_.MaximizeBox() && form_.BorderStyle() == BorderStyle::Sizeable) flags |= Qt::WindowMaximizeButtonHint;
-  if (Widget()->windowFlags() == flags) return;
-  // Changing the flags hides a window; it is shown again as the model has it.
-  Widget()->setWindowFlags(flags);
-  ApplyVisible();
 }
 
 // The menu is complete when the form is bound, so it is built once.

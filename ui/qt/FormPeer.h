@@ -30,7 +30,6 @@ class FormPeer final : public WidgetPeer {
   void ApplyFocus() override;
 
  private:
-  void ApplyFrame();
   void BuildMenu();
 
   Form& form_;

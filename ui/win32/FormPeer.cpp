@@ -10,6 +10,9 @@ namespace {
 // Menu command identifiers start above the ones the system uses in boxes.
 constexpr UINT kFirstCommand = 100;
 
+// A single fixed border with a minimise box and no maximise box.
+constexpr DWORD kStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
+
 }  // namespace
 
 FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form), form_(form) {
@@ -17,8 +20,8 @@ FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form),
   // either afterwards costs the system milliseconds each.
   menu_ = MakeMenu();
   RECT frame{0, 0, form.Width(), form.Height()};
-  ::AdjustWindowRectEx(&frame, Style(), menu_ != nullptr, 0);
-  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", Style(), form.Left(), form.Top(),
+  ::AdjustWindowRectEx(&frame, kStyle, menu_ != nullptr, 0);
+  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", kStyle, form.Left(), form.Top(),
                                   frame.right - frame.left, frame.bottom - frame.top, platform.ApplicationWindow(),
                                   menu_, platform.Instance(), nullptr);
   if (!window) {
@@ -45,15 +48,6 @@ Form* FormPeer::FormOf(HWND window) {
   if (!window) return nullptr;
   auto* peer = dynamic_cast<FormPeer*>(FromWindow(::GetAncestor(window, GA_ROOT)));
   return peer ? &peer->form_ : nullptr;
-}
-
-DWORD FormPeer::Style() const {
-  DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
-  if (form_.BorderStyle() == BorderStyle::Sizeable) {
-    style |= WS_THICKFRAME;
-    if (form_.MaximizeBox()) style |= WS_MAXIMIZEBOX;
-  }
-  return style;
 }
 
 bool FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
@@ -93,7 +87,10 @@ bool FormPeer::Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& resul
 
 void FormPeer::ApplyOwn(Change what) {
   switch (what) {
-    case Change::Layout: ApplyFrame(); break;
+    case Change::Layout:
+      if (form_.Menu() != shownMenu_) BuildMenu();
+      ApplyBounds();
+      break;
     case Change::Closed:
       ::ShowWindow(Window(), SW_HIDE);
       GetPlatform().FormClosed(form_);
@@ -107,7 +104,7 @@ void FormPeer::ApplyCaption() { ::SetWindowTextW(Window(), Widen(form_.Caption()
 
 void FormPeer::ApplyBounds() {
   RECT frame{0, 0, form_.Width(), form_.Height()};
-  ::AdjustWindowRectEx(&frame, Style(), menu_ != nullptr, 0);
+  ::AdjustWindowRectEx(&frame, kStyle, menu_ != nullptr, 0);
   // Moving a top-level window costs the system milliseconds even to the
   // place where it already is, which start-up would pay twice.
   RECT shown{};
@@ -150,20 +147,6 @@ void FormPeer::FocusActiveControl() {
   const WinControl* active = form_.ActiveControl();
   HWND target = active ? Platform::WindowOf(*active) : nullptr;
   SetSystemFocus(target ? target : Window());
-}
-
-void FormPeer::ApplyFrame() {
-  const DWORD style = Style();
-  const auto current = static_cast<DWORD>(::GetWindowLongPtrW(Window(), GWL_STYLE));
-  // The system gives every top-level window WS_CLIPSIBLINGS of its own.
-  const DWORD kept = current & (WS_VISIBLE | WS_MINIMIZE | WS_DISABLED | WS_CLIPSIBLINGS);
-  if ((current & ~kept) != style) {
-    ::SetWindowLongPtrW(Window(), GWL_STYLE, static_cast<LONG_PTR>(style | kept));
-    ::SetWindowPos(Window(), nullptr, 0, 0, 0, 0,
-                   SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  if (form_.Menu() != shownMenu_) BuildMenu();
-  ApplyBounds();
 }
 
 void FormPeer::BuildMenu() {

@@ -31,8 +31,6 @@ class FormPeer final : public WindowPeer {
   void ApplyFocus() override;
 
  private:
-  [[nodiscard]] DWORD Style() const;
-  void ApplyFrame();
   // Shows the form's menu bar in place of the one shown.
   void BuildMenu();
   // Makes the form's menu bar, its commands listed in commands_; nullptr

@@ -32,8 +32,6 @@ class TestWindow final : public Form {
   TestWindow() {
     SetCaption("Test window");
     SetBounds(40, 30, 300, 200);
-    SetBorderStyle(BorderStyle::Single);
-    SetMaximizeBox(false);
 
     Place(swatch, 8, 8, 40, 40);
     Place(answer1, 60, 10, 150, 17);
