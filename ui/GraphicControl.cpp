@@ -10,13 +10,10 @@ void GraphicControl::Invalidate() {
   Changed(Change::Invalidated);
 }
 
-void GraphicControl::Repaint() {
+void GraphicControl::Update() {
+  if (!paintPending_) return;
   paintPending_ = false;
   if (showing_) Paint();
-}
-
-void GraphicControl::Update() {
-  if (paintPending_) Repaint();
 }
 
 void GraphicControl::ShowingChanged() {

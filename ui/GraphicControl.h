@@ -30,9 +30,7 @@ class GraphicControl : public Control {
   // itself.
   void Invalidate();
   [[nodiscard]] bool PaintPending() const { return paintPending_; }
-  // Paints now, if the control shows.
-  void Repaint();
-  // Paints now if a repaint was asked for.
+  // Paints now if a repaint was asked for and the control shows.
   void Update();
 
  protected:

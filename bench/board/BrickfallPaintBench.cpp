@@ -63,7 +63,7 @@ BENCHMARK(BM_FullRepaint)->ArgName("grid")->Arg(0)->Arg(1);
 void MoveEraseAndDraw(benchmark::State& state, const std::string& piece) {
   PlacedBoard placed(piece);
   TBrickfall& board = placed.Board();
-  board.Repaint();
+  board.Paint();
   bool right = true;
   for (auto _ : state) {
     if (!(right ? board.MoveRight() : board.MoveLeft())) state.SkipWithError("the piece did not move");

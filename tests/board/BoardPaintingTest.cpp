@@ -164,7 +164,7 @@ TEST_F(BoardPaintingTest, BlockSizeZeroGivesOnePixelOfLine) {
   board.SetColor(clNavy);
   EXPECT_EQ(board.Width(), 1);
   EXPECT_EQ(board.Height(), 1);
-  board.Repaint();
+  board.Paint();
   EXPECT_EQ(ScreenPixels(board, {-1, -1, 2, 2}, {{clBlack, '#'}, {kOffBoard, '-'}}),
             "---\n"
             "-#-\n"
@@ -199,7 +199,7 @@ class BoardBackgroundTest : public BoardPaintingTest, public testing::WithParamI
 TEST_P(BoardBackgroundTest, EveryCellIsA17PixelSquareFramedByBlackLines) {
   board.SetColor(GetParam());
   MakeStale();
-  board.Repaint();
+  board.Paint();
   const TColor background = ui::ResolveColor(GetParam());
   int wrong = 0;
   for (int y = 0; y < 361; ++y) {
@@ -238,7 +238,7 @@ TEST_F(BoardPaintingTest, TheGridShows171DotsOnInnerCrossingsOnly) {
 TEST_F(BoardPaintingTest, StoredCellsShowTheirPiecesColours) {
   Start({kBlockLine, kStickLine, "Z;clLime;3;110011000"});
   LoadPicture(board, "X2.3......");
-  board.Repaint();
+  board.Paint();
   EXPECT_EQ(ScreenCells(board, kCells, 20), "RW.Z......");
 }
 
@@ -250,7 +250,7 @@ TEST_F(BoardPaintingTest, CellsBeyondRowsAndColumnsAreNotPainted) {
   // Widened through the generic size, so that a cell painted there would show.
   board.SetBounds(8, 8, 181 + 2 * kBlockSize, 361 + 2 * kBlockSize);
   MakeStale();
-  board.Repaint();
+  board.Paint();
   ASSERT_EQ(CellSquareColor(board, 10, 5), clBlack) << "the board was not painted";
   EXPECT_EQ(CellSquareColor(board, 11, 5), kStale);
   EXPECT_EQ(CellSquareColor(board, 3, 21), kStale);
@@ -276,7 +276,7 @@ TEST_F(BoardPaintingTest, APieceAboveTheTopShowsOnlyItsCellsOnTheBoard) {
   Start({kStickLine});
   ASSERT_EQ(board.CurY(), -2);
   MakeStale();
-  board.Repaint();
+  board.Paint();
   EXPECT_EQ(ScreenCells(board, kCells, 1, 3),
             ".....W....\n"
             "..........\n"
@@ -329,7 +329,7 @@ TEST_P(BoardMoveTest, AMoveErasesTheOldCellsAndDrawsTheNewOnesOnly) {
   board.MoveDown();
   board.MoveDown();
   LoadPicture(board, "XXX...XXXX");
-  board.Repaint();
+  board.Update();  // the repaint the changes above asked for
   const std::vector<std::pair<int, int>> before = FallingCellList(board);
   std::vector<TColor> expected = CanvasSnapshot(board);
   int drawn = 0;
@@ -361,7 +361,7 @@ TEST_F(BoardPaintingTest, ALandingShowsTheBoardWithRowsRemovedAndTheNextPiece) {
   LoadPicture(board,
               "XXX..XXXXX\n"
               "XXX..XXXXX");
-  board.Repaint();
+  board.Paint();
   board.DropPiece();
   ASSERT_EQ(board.MoveDown(), TBrickfall::kLanded);
   std::string expected = "...RR.....\n";
@@ -376,7 +376,7 @@ TEST_F(BoardPaintingTest, AfterTheGameEndsARepaintLeavesOutTheNextPiece) {
   ASSERT_FALSE(board.Playing());
   ASSERT_EQ(FallingCells(board), "(4,0) (5,0) (4,1) (5,1)");
   board.ClearBoard();
-  board.Repaint();
+  board.Paint();
   EXPECT_EQ(ScreenCells(board, kCells), EmptyRows(2));
 }
 
@@ -424,7 +424,7 @@ TEST_F(BoardPaintingTest, ANewBackgroundLeavesThePieceColoursAsTheyAre) {
 
 TEST_F(BoardPaintingTest, APieceFarOffTheBoardLeavesNoMark) {
   Start({kBlockLine});
-  board.Repaint();
+  board.Paint();
   const std::vector<TColor> before = CanvasSnapshot(board);
   for (const auto& [x, y] : {std::pair{INT_MAX, INT_MIN}, std::pair{INT_MIN, INT_MAX},
                              std::pair{11, 1}, std::pair{1, 21}, std::pair{-1, -1}}) {
@@ -435,7 +435,7 @@ TEST_F(BoardPaintingTest, APieceFarOffTheBoardLeavesNoMark) {
 }
 
 TEST_F(BoardPaintingTest, ABoardTakenOutOfItsWindowDrawsThereNoMore) {
-  board.Repaint();
+  board.Paint();
   const std::vector<TColor> before = CanvasSnapshot(board);
   board.SetParent(nullptr);
   board.SetColor(clNavy);
@@ -443,7 +443,7 @@ TEST_F(BoardPaintingTest, ABoardTakenOutOfItsWindowDrawsThereNoMore) {
   board.MoveLeft();
   board.DropPiece();
   board.MoveDown();
-  board.Repaint();
+  board.Paint();
   board.SetParent(&form);
   EXPECT_EQ(DifferingPixels(CanvasSnapshot(board), before), 0);
 }
@@ -458,7 +458,7 @@ TEST_F(BoardTest, ABoardInNoWindowPlaysAWholeGameAndDrawsNothing) {
     board.MoveDown();
   }
   EXPECT_FALSE(board.Playing());
-  board.Repaint();
+  board.Paint();
   EXPECT_EQ(ui::testing::PixelAt(board.Canvas(), 0, 0), clNone);
 }
 

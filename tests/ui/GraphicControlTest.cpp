@@ -99,7 +99,8 @@ TEST_F(GraphicControlTest, ThePeerIsToldEachChangedRectangleInTheControlsCoordin
 TEST_F(GraphicControlTest, WhileItDoesNotShowItDrawsNothingAndIsPaintedWholeWhenItShows) {
   form.Hide();
   framed.Canvas().FillRect(0, 0, 6, 5, clRed);
-  framed.Repaint();
+  framed.Invalidate();
+  framed.Update();
   EXPECT_EQ(framed.paints, 0);
   EXPECT_EQ(ui::testing::PixelAt(framed.Canvas(), 0, 1), clWhite);
   form.Show();

@@ -359,7 +359,7 @@ TEST_F(BindingTest, ADrawnControlIsShownFromItsCanvas) {
 }
 
 TEST_F(BindingTest, ADrawnControlIsScaledByTakingTheNearestPixel) {
-  form.swatch.Repaint();
+  form.swatch.Paint();
   QImage doubled(80, 80, QImage::Format_RGB32);
   doubled.setDevicePixelRatio(2);
   WidgetOf(form.swatch)->render(&doubled);
