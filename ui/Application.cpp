@@ -30,8 +30,6 @@ void Application::Run() {
   else main->Show();
 }
 
-void Application::Guard(const std::function<void()>& action) noexcept { Guard(this, action); }
-
 void Application::Guard(Application* application, const std::function<void()>& action) noexcept {
   auto report = [application](const char* message) {
     if (application) application->ShowException(message);

@@ -43,12 +43,11 @@ class Application final {
   // Without a platform it only shows the main form.
   void Run();
 
-  // Runs `action`; an exception that escapes it is reported and goes no
-  // further, so the event loop runs on.
-  void Guard(const std::function<void()>& action) noexcept;
-  // The guard of `application`; with none (while it is made or after it
-  // is gone) an escaping error goes to stderr. The platforms run every
-  // call into the model through this.
+  // Runs `action` under the error guard of `application`: an exception
+  // that escapes it is reported and goes no further, so the event loop
+  // runs on. With no application (while it is made or after it is gone)
+  // the error goes to stderr. The platforms run every call into the model
+  // through this.
   static void Guard(Application* application, const std::function<void()>& action) noexcept;
 
   // The error report: a box owned by the application, captioned with the

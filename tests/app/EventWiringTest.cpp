@@ -29,7 +29,7 @@ class EventWiringTest : public ::testing::Test {
     application.Run();
   }
 
-  void Play(const std::function<void()>& event) { application.Guard(event); }
+  void Play(const std::function<void()>& event) { ui::Application::Guard(&application, event); }
   void Key(int key, ui::ShiftState shift = {}) { Play([&] { form->KeyDown(key, shift); }); }
   void Character(char character) { Play([&] { form->KeyPress(character); }); }
 

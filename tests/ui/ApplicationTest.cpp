@@ -50,34 +50,34 @@ class ApplicationTest : public ::testing::Test {
 };
 
 TEST_F(ApplicationTest, AnErrorEscapingAHandlerIsReportedInAStopBoxOwnedByTheApplication) {
-  app.Guard([] { throw Exception("No pieces to initialize."); });
+  Application::Guard(&app, [] { throw Exception("No pieces to initialize."); });
   EXPECT_THAT(boxes.Shown(), ElementsAre(ShownMessageBox{"No pieces to initialize.", "Tolvanix Plimbora", 0x10,
                                                          MessageBoxOwner::Application}));
 }
 
 TEST_F(ApplicationTest, TheReportIsCaptionedWithTheTitleOfThatMoment) {
   app.SetTitle("Another title");
-  app.Guard([] { throw Exception("x"); });
+  Application::Guard(&app, [] { throw Exception("x"); });
   EXPECT_EQ(boxes.Shown().at(0).Caption, "Another title");
 }
 
 TEST_F(ApplicationTest, WhatTheHandlerChangedBeforeTheErrorStaysChanged) {
   int steps = 0;
-  app.Guard([&] {
+  Application::Guard(&app, [&] {
     ++steps;
     throw Exception("half way");
   });
-  app.Guard([&] { ++steps; });
+  Application::Guard(&app, [&] { ++steps; });
   EXPECT_EQ(steps, 2) << "the loop goes on after the report";
 }
 
 TEST_F(ApplicationTest, ErrorsOfTheStandardLibraryTakeTheSameRoad) {
-  app.Guard([] { throw std::out_of_range("List index out of bounds (5)"); });
+  Application::Guard(&app, [] { throw std::out_of_range("List index out of bounds (5)"); });
   EXPECT_EQ(boxes.Shown().at(0).Text, "List index out of bounds (5)");
 }
 
 TEST_F(ApplicationTest, AnythingElseThrownIsReportedToo) {
-  app.Guard([] { throw 42; });
+  Application::Guard(&app, [] { throw 42; });
   ASSERT_EQ(boxes.Shown().size(), 1u);
   EXPECT_EQ(boxes.Shown()[0].Flags, MB_OK | MB_ICONSTOP);
 }
@@ -85,16 +85,16 @@ TEST_F(ApplicationTest, AnythingElseThrownIsReportedToo) {
 TEST_F(ApplicationTest, AnErrorWhileTheReportIsOpenIsReportedInANestedBox) {
   // Timers keep ticking behind an open error box, and may fail again.
   boxes.WhileOpen = [&](const ShownMessageBox& box) {
-    if (box.Text == "first.") app.Guard([] { throw Exception("second"); });
+    if (box.Text == "first.") Application::Guard(&app, [] { throw Exception("second"); });
   };
-  app.Guard([] { throw Exception("first"); });
+  Application::Guard(&app, [] { throw Exception("first"); });
   ASSERT_EQ(boxes.Shown().size(), 2u);
   EXPECT_EQ(boxes.Shown()[1].Text, "second.");
 }
 
 TEST(ApplicationWithoutBoxesTest, AReportThatCannotBeShownStillLetsTheLoopGoOn) {
   Application app;
-  EXPECT_NO_THROW(app.Guard([] { throw Exception("nobody to tell"); }));
+  EXPECT_NO_THROW(Application::Guard(&app, [] { throw Exception("nobody to tell"); }));
 }
 
 TEST(ApplicationFormsTest, TheFirstFormIsTheMainFormAndRunShowsIt) {
@@ -134,7 +134,7 @@ TEST(ApplicationPlatformTest, FormsAreBoundWhenCreatedAndTheMainFormRuns) {
     app.SetTitle("Tolvanix Plimbora");
     app.CreateForm<NamedForm>("Form1");
     app.Run();
-    app.Guard([] { throw Exception("boom"); });
+    Application::Guard(&app, [] { throw Exception("boom"); });
   }
   EXPECT_THAT(platform.calls,
               ElementsAre("Title Tolvanix Plimbora", "Bind Form1", "Run Form1", "CancelMouseMode"));

@@ -52,7 +52,7 @@ class AccessibilityTest : public ::testing::Test {
   }
 
   void Do(const std::function<void()>& action) {
-    application.Guard(action);
+    ui::Application::Guard(&application, action);
     QApplication::processEvents();
   }
 

@@ -73,7 +73,7 @@ class MainWindowOnScreenTest : public ::testing::Test {
 
   // Clicks and ticks as the platform delivers them: under the error guard.
   void Do(const std::function<void()>& action) {
-    application.Guard(action);
+    ui::Application::Guard(&application, action);
     Settle();
   }
 

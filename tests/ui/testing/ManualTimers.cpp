@@ -87,7 +87,7 @@ void ManualTimers::Advance(std::uint64_t milliseconds) {
     state_->Now = next->Due;
     next->Due += next->Interval;
     Timer* timer = next->Owner;
-    if (state_->App) state_->App->Guard([timer] { timer->Tick(); });
+    if (state_->App) Application::Guard(state_->App, [timer] { timer->Tick(); });
     else timer->Tick();
   }
   state_->Now = target;
