@@ -13,6 +13,7 @@
 #include <string>
 
 #include "tests/game/TempFolder.h"
+#include "tests/game/Utf16Bytes.h"
 
 namespace {
 
@@ -147,17 +148,6 @@ INSTANTIATE_TEST_SUITE_P(Encoding, ProfileReaderCaseTest, testing::Values(
     ReadCase{"LongUtf8FileKeepsItsUtf8Names", "[Caf\xC3\xA9]\nk=as UTF-8\n" + kLongComment + "[x]\nk=\xC3\xA9\n",
              "Caf\xC3\xA9", "k", "as UTF-8"}),
     CaseName);
-
-// The bytes of UTF-16 text with its byte-order mark.
-std::string Utf16(std::u16string_view text, bool littleEndian) {
-  std::string bytes = littleEndian ? "\xFF\xFE" : "\xFE\xFF";
-  for (const char16_t unit : text) {
-    const char low = static_cast<char>(unit & 0xFF);
-    const char high = static_cast<char>(unit >> 8);
-    bytes += littleEndian ? std::string{low, high} : std::string{high, low};
-  }
-  return bytes;
-}
 
 // Files as editors save them: Notepad's "Unicode" in both byte orders,
 // UTF-8 with a mark and one line pasted from an older file, a DOS end mark.
