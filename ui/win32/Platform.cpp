@@ -130,6 +130,9 @@ void Platform::Run(Form& mainForm) {
   ::ShowWindow(applicationWindow_, SW_SHOWNA);
   MSG message{};
   while (!mainForm.Closed() && ::GetMessageW(&message, nullptr, 0, 0) > 0) Dispatch(message);
+  // Closing the form posted a quit message that the loop ended before
+  // reading; left queued, it would end the thread's next loop at once.
+  ::PeekMessageW(&message, nullptr, WM_QUIT, WM_QUIT, PM_REMOVE);
   running_ = nullptr;
 }
 
