@@ -52,21 +52,16 @@ void Form::SelectNext(WinControl* current, bool forward, bool checkTabStop) {
   const WinControl& root = (!checkTabStop && current && current->Parent()) ? *current->Parent() : *this;
   std::vector<WinControl*> list;
   AppendTabOrder(root, list);
-  if (list.empty()) return;
-  const auto count = static_cast<std::ptrdiff_t>(list.size());
+  // The candidates in the order of the move: those after the current one,
+  // then, wrapping round, those before it.
   const auto found = std::find(list.begin(), list.end(), current);
-  std::ptrdiff_t start = found == list.end() ? (forward ? count - 1 : 0) : found - list.begin();
-  std::ptrdiff_t index = start;
-  do {
-    index = forward ? (index + 1) % count : (index + count - 1) % count;
-    WinControl* candidate = list[static_cast<std::size_t>(index)];
-    if (candidate == current) continue;
-    if (checkTabStop && !candidate->TabStop()) continue;
-    if (!checkTabStop && candidate->Parent() != &root) continue;
-    if (!candidate->CanFocus()) continue;
-    SetActiveControl(candidate);
-    return;
-  } while (index != start);
+  if (found != list.end()) std::rotate(list.begin(), found + 1, list.end());
+  if (!forward) std::reverse(list.begin(), list.end());
+  const auto next = std::find_if(list.begin(), list.end(), [&](const WinControl* candidate) {
+    return candidate != current && (checkTabStop ? candidate->TabStop() : candidate->Parent() == &root) &&
+           candidate->CanFocus();
+  });
+  if (next != list.end()) SetActiveControl(*next);
 }
 
 KeyRoute Form::KeyDown(int key, ShiftState shift) {
