@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 #include "ui/GraphicControl.h"
 
@@ -14,9 +15,13 @@ namespace ui {
 class Image final : public GraphicControl {
  public:
   [[nodiscard]] const std::string& Picture() const { return picture_; }
-  void SetPicture(std::string picture);
+  void SetPicture(std::string picture) {
+    if (Store(picture_, std::move(picture))) Changed(Change::Picture);
+  }
   [[nodiscard]] bool Stretch() const { return stretch_; }
-  void SetStretch(bool stretch);
+  void SetStretch(bool stretch) {
+    if (Store(stretch_, stretch)) Changed(Change::Picture);
+  }
 
  private:
   std::string picture_;
