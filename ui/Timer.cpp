@@ -32,14 +32,12 @@ void Timer::SetPeer(std::unique_ptr<TimerPeer> peer) {
   if (enabled_) StartOrFail();
 }
 
-bool Timer::StartPeriod() { return !peer_ || interval_ == 0 || peer_->Start(interval_); }
-
 void Timer::StopPeriod() {
   if (peer_) peer_->Stop();
 }
 
 void Timer::StartOrFail() {
-  if (StartPeriod()) return;
+  if (!peer_ || interval_ == 0 || peer_->Start(interval_)) return;
   // A timer that does not run must not read as enabled, or handlers that
   // test the flag would act as if it ticked.
   enabled_ = false;

@@ -52,9 +52,8 @@ class Timer final : public Component {
   [[nodiscard]] TimerPeer* GetPeer() const { return peer_.get(); }
 
  private:
-  // Starts the platform's timer if this one should run; false if refused.
-  [[nodiscard]] bool StartPeriod();
   void StopPeriod();
+  // Starts the platform's timer if this one should run; raises if refused.
   void StartOrFail();
 
   unsigned interval_ = 1000;
