@@ -3,14 +3,17 @@
 // start-up that cannot make them, the address label, minimising in play.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <ostream>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "app/Homepage.h"
 #include "app/Startup.h"
 #include "app/Unit1.h"
+#include "app/WebLink.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
 #include "tests/ui/testing/RecordingShellService.h"
 #include "tests/ui/win32/RunMessagesUntil.h"
@@ -128,6 +131,38 @@ TEST_F(MainWindowTest, AClickOnTheAddressOpensItThroughTheShell) {
   Click(Platform::WindowOf(form->Panel1()), form->Label3().Left() + 2, form->Label3().Top() + 2);
   EXPECT_EQ(shell.Opened().size(), 1u);
   EXPECT_TRUE(boxes.Shown().empty());
+}
+
+// The system's own shell, not a double: the codes it answers with reach the
+// link's messages unchanged (a missing document; one no program opens).
+TEST(WebLinkOnTheSystemShellTest, ReportsTheShellsOwnReason) {
+  const Platform platform;
+  wchar_t temp[MAX_PATH] = {};
+  const std::wstring folder(temp, ::GetTempPathW(MAX_PATH, temp));
+  const std::wstring unopenable = folder + L"tolvanix-plimbora.no-program-opens-this";
+  const HANDLE file = ::CreateFileW(unopenable.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  ASSERT_NE(file, INVALID_HANDLE_VALUE);
+  ::CloseHandle(file);
+  const auto utf8 = [](const std::wstring& path) {
+    const std::u8string text = std::filesystem::path(path).u8string();
+    return std::string(text.begin(), text.end());
+  };
+  const std::vector<std::pair<std::string, std::string>> cases = {
+      {utf8(folder) + "no such folder\\nothing.txt", "The specified file was not found."},
+      {utf8(unopenable), "There is no application associated with the given filename extension."},
+  };
+  for (const auto& [address, reason] : cases) {
+    SCOPED_TRACE(address);
+    TWebLink link;
+    link.SetURL(address);
+    try {
+      link.Execute();
+      ADD_FAILURE() << "the shell opened it";
+    } catch (const EWebLink& error) {
+      EXPECT_EQ(std::string(error.what()), reason);
+    }
+  }
+  ::DeleteFileW(unopenable.c_str());
 }
 
 // The title bar's minimise button minimises the application's window,
