@@ -184,9 +184,11 @@ TEST_F(Win32BindingTest, TheFormShowsTheApplicationsIconLargeAndSmall) {
 }
 
 // The form's bounds give its client area below the menu bar; the frame is
-// the system's, around it. Moved, resized, both or neither, the window
-// follows.
+// the system's, around it: fixed, with a minimise box and no maximise box.
+// Moved, resized, both or neither, the window follows.
 TEST_F(Win32BindingTest, TheClientAreaHasTheFormsSizeWhereverItIsMoved) {
+  const auto style = static_cast<DWORD>(::GetWindowLongPtrW(WindowOf(form), GWL_STYLE));
+  EXPECT_EQ(style & (WS_THICKFRAME | WS_MAXIMIZEBOX | WS_MINIMIZEBOX), static_cast<DWORD>(WS_MINIMIZEBOX));
   struct Place {
     int Left, Top, Width, Height;
   };
