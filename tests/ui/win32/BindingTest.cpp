@@ -5,7 +5,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <sstream>
 #include <string>
 
 #include "base/Exception.h"
@@ -18,6 +21,7 @@
 #include "ui/RadioButton.h"
 #include "ui/Timer.h"
 #include "ui/WinControl.h"
+#include "ui/win32/Services.h"
 #include "ui/win32/WindowPeer.h"
 
 namespace {
@@ -303,4 +307,57 @@ TEST_F(Win32BindingTest, TimersTickAndKeysAreRoutedWhileABoxWithoutOwnerIsOpen) 
   EXPECT_EQ(newGamesWhileOpen, 1);
 }
 
+// A kind of document registered while it lives, its program the test's
+// probe: the default verb "other", and "open". (Wine's shell reads the
+// classes of the whole machine only.)
+class RegisteredDocumentKind final {
+ public:
+  explicit RegisteredDocumentKind(const std::wstring& program) {
+    Set(std::wstring(kExtension), kProgId);
+    Set(Key(), L"other");
+    for (const wchar_t* verb : {L"other", L"open"}) {
+      Set(Key() + L"\\" + verb + L"\\command", L"\"" + program + L"\" " + verb + L" \"%1\"");
+    }
+  }
+  ~RegisteredDocumentKind() {
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, std::wstring(kProgId).c_str());
+    ::RegDeleteTreeW(HKEY_CLASSES_ROOT, std::wstring(kExtension).c_str());
+  }
+  RegisteredDocumentKind(const RegisteredDocumentKind&) = delete;
+  RegisteredDocumentKind& operator=(const RegisteredDocumentKind&) = delete;
+
+  static constexpr const wchar_t* kExtension = L".tpprobe";
+
+ private:
+  static constexpr const wchar_t* kProgId = L"TolvanixPlimbora.ShellProbe";
+  static std::wstring Key() { return std::wstring(kProgId) + L"\\shell"; }
+  static void Set(const std::wstring& key, const std::wstring& value) {
+    ::RegSetKeyValueW(HKEY_CLASSES_ROOT, key.c_str(), nullptr, REG_SZ, value.c_str(),
+                      static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t)));
+  }
+};
+
 }  // namespace
+
+// The shell is asked for the document's "open" command, not its default
+// one, and to show the program normally: the probe, standing for the
+// document's program, writes down how it was started.
+TEST(Win32ShellTest, OpensWithTheOpenVerbAndShowsTheProgramNormally) {
+  wchar_t path[MAX_PATH] = {};
+  const std::filesystem::path tests(std::wstring(path, ::GetModuleFileNameW(nullptr, path, MAX_PATH)));
+  const RegisteredDocumentKind kind((tests.parent_path() / L"shell_probe.exe").wstring());
+  const std::filesystem::path document =
+      std::filesystem::temp_directory_path() / (L"tolvanix-plimbora-shell" + std::wstring(kind.kExtension));
+  std::filesystem::path seen = document;
+  seen += L".seen";
+  std::filesystem::remove(seen);
+  std::ofstream(document).put('x');
+  const std::u8string address = document.u8string();
+  EXPECT_GT(ui::win32::DesktopShell().Open(std::string(address.begin(), address.end())), 32);
+  for (int wait = 0; wait < 200 && !std::filesystem::exists(seen); ++wait) ::Sleep(50);
+  std::ostringstream started;
+  started << std::ifstream(seen).rdbuf();
+  EXPECT_EQ(started.str(), "open " + std::to_string(SW_SHOWNORMAL));
+  std::filesystem::remove(seen);
+  std::filesystem::remove(document);
+}
