@@ -133,18 +133,19 @@ TColor TBrickfall::CellColor(std::int32_t value) const {
   return (*pieceList_)[static_cast<std::size_t>(value - 1)]->Color;
 }
 
-// The pen's colour is never set, so the lines keep the surface's black
-// whatever the background. Each runs past the control's far edge, so it
-// spans the whole board whatever the control's size; the canvas cuts the
-// rest. The rows of cells hold their stretch of the upright lines already,
-// so those are drawn only below the last row.
+// One pixel wide and black whatever the background. Each runs past the
+// control's far edge, so it spans the whole board whatever the control's
+// size; the canvas cuts the rest. The rows of cells hold their stretch of
+// the upright lines already, so those are drawn only below the last row.
 void TBrickfall::DrawLines(ui::Canvas& canvas) {
   const int width = Width();
   const int height = Height();
-  for (int k = 0; k <= rows_; ++k) canvas.Line(0, k * blockSize_, width + 1, k * blockSize_);
+  for (int k = 0; k <= rows_; ++k) canvas.FillRect(0, k * blockSize_, width + 1, k * blockSize_ + 1, clBlack);
   const int belowCells = rows_ * blockSize_ + 1;
   if (belowCells >= height) return;
-  for (int k = 0; k <= columns_; ++k) canvas.Line(k * blockSize_, belowCells, k * blockSize_, height + 1);
+  for (int k = 0; k <= columns_; ++k) {
+    canvas.FillRect(k * blockSize_, belowCells, k * blockSize_ + 1, height + 1, clBlack);
+  }
 }
 
 // Dots on the inner crossings only; the border stays a plain line.

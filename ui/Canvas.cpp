@@ -9,8 +9,6 @@
 namespace ui {
 namespace {
 
-constexpr TColor kPenColor = clBlack;
-
 std::uint32_t ToPixel(TColor color) {
   const TColor rgb = ResolveColor(color);
   return 0xFF000000u | std::uint32_t{RedOf(rgb)} << 16 | std::uint32_t{GreenOf(rgb)} << 8 |
@@ -21,16 +19,6 @@ std::uint32_t ToPixel(TColor color) {
 
 void Canvas::FillRect(int left, int top, int right, int bottom, TColor color) {
   Fill(Target({left, top, right, bottom}), color);
-}
-
-void Canvas::Line(int x0, int y0, int x1, int y1) {
-  // The end point is left out, so a line walking left or up starts one
-  // pixel further along than it ends.
-  if (y0 == y1 && x0 != x1) {
-    Fill(Target({std::min(x0, x1 + 1), y0, std::max(x0 + 1, x1), y0 + 1}), kPenColor);
-  } else if (x0 == x1 && y0 != y1) {
-    Fill(Target({x0, std::min(y0, y1 + 1), x0 + 1, std::max(y0 + 1, y1)}), kPenColor);
-  }
 }
 
 void Canvas::SetPixel(int x, int y, TColor color) { Fill(Target({x, y, x + 1, y + 1}), color); }

@@ -26,9 +26,6 @@ class Canvas final {
 
   // Fills from (left, top) up to but not including (right, bottom).
   void FillRect(int left, int top, int right, int bottom, TColor color);
-  // A straight line in the pen's colour, black, one pixel wide, up to but
-  // not including (x1, y1). Only horizontal and vertical lines are drawn.
-  void Line(int x0, int y0, int x1, int y1);
   void SetPixel(int x, int y, TColor color);
   // Copies the pixels of row y from left up to right into every row below
   // it up to bottom: a pattern of long rows costs a copy instead of many

@@ -56,9 +56,8 @@ class GraphicControlTest : public ::testing::Test {
 TEST_F(GraphicControlTest, DrawsOnPixelsOfItsOwnSizeClippedToThem) {
   framed.Canvas().FillRect(-5, 3, 2, 50, clRed);   // right and bottom edges excluded
   framed.Canvas().FillRect(3, 3, 3, 5, clRed);     // empty: draws nothing
-  framed.Canvas().Line(4, 0, 1, 0);                // end point excluded, walking left
-  framed.Canvas().Line(5, 1, 5, 4);
-  framed.Canvas().Line(0, 0, 3, 3);                // not straight: not drawn
+  framed.Canvas().FillRect(2, 0, 5, 1, clBlack);
+  framed.Canvas().FillRect(5, 1, 6, 4, clBlack);
   framed.Canvas().SetPixel(3, 2, clBlack);
   framed.Canvas().SetPixel(9, 2, clBlack);
   framed.Canvas().RepeatRow(2, 9, 2, 9);           // row 2 from x = 2 on, copied down and cut
@@ -91,7 +90,7 @@ TEST_F(GraphicControlTest, ThePeerIsToldEachChangedRectangleInTheControlsCoordin
   std::vector<Rect> drawn;
   framed.SetPeer(std::make_unique<DrawnRecorder>(drawn));
   framed.Canvas().FillRect(2, 2, 20, 4, clRed);
-  framed.Canvas().Line(0, 4, 3, 4);
+  framed.Canvas().FillRect(0, 4, 3, 5, clBlack);
   framed.Canvas().SetPixel(-1, 0, clRed);
   EXPECT_THAT(drawn, ElementsAre(Rect{2, 2, 6, 4}, Rect{0, 4, 3, 5}));
 }

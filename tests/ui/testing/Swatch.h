@@ -12,7 +12,7 @@ class Swatch final : public GraphicControl {
   void Paint() override {
     ++paints;
     Canvas().FillRect(0, 0, Width(), Height(), clRed);
-    Canvas().Line(0, 0, Width(), 0);
+    Canvas().FillRect(0, 0, Width(), 1, clBlack);
   }
   int paints = 0;
 };
