@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/Exception.h"
 #include "ui/Font.h"
 
 namespace ui {
@@ -81,10 +82,18 @@ class ScopedService final {
 
 // Shows a box through the installed service and returns its button;
 // raises Exception when no service is installed.
-int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
-                   MessageBoxOwner owner = MessageBoxOwner::None);
+inline int ShowMessageBox(const std::string& text, const std::string& caption, unsigned flags,
+                          MessageBoxOwner owner = MessageBoxOwner::None) {
+  MessageBoxService* service = InstalledService<MessageBoxService>();
+  if (!service) throw Exception("No message box service is installed");
+  return service->Show(text, caption, flags, owner);
+}
 
 // Opens through the installed service; raises Exception when none is.
-int ShellOpen(const std::string& address);
+inline int ShellOpen(const std::string& address) {
+  ShellService* service = InstalledService<ShellService>();
+  if (!service) throw Exception("No shell service is installed");
+  return service->Open(address);
+}
 
 }  // namespace ui
