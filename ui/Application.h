@@ -37,7 +37,6 @@ class Application final {
     return created;
   }
   [[nodiscard]] Form* MainForm() const { return forms_.empty() ? nullptr : forms_.front().get(); }
-  [[nodiscard]] Platform* GetPlatform() const { return platform_; }
 
   // Shows the main form and runs the event loop until it is closed.
   // Without a platform it only shows the main form.

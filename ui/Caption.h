@@ -16,8 +16,6 @@ struct CaptionText {
   std::optional<std::size_t> AccessIndex;
   // Byte length of the access letter: more than 1 for a UTF-8 sequence.
   std::size_t AccessLength = 0;
-
-  bool operator==(const CaptionText&) const = default;
 };
 
 // Splits a caption into its shown text and access letter. The first marked
