@@ -30,7 +30,7 @@ void Canvas::RepeatRow(int left, int right, int y, int bottom) {
   for (int row = y + 1; row < area.Bottom; ++row) {
     std::copy(source + area.Left, source + area.Right, source + static_cast<std::ptrdiff_t>(row - y) * width_ + area.Left);
   }
-  control_.Drawn(area);
+  if (Peer* peer = control_.GetPeer()) peer->Drawn(area);
 }
 
 Rect Canvas::Target(const Rect& rect) {
@@ -51,7 +51,7 @@ void Canvas::Fill(const Rect& area, TColor color) {
   const std::uint32_t pixel = ToPixel(color);
   auto row = pixels_.begin() + static_cast<std::ptrdiff_t>(area.Top) * width_;
   for (int y = area.Top; y < area.Bottom; ++y, row += width_) std::fill(row + area.Left, row + area.Right, pixel);
-  control_.Drawn(area);
+  if (Peer* peer = control_.GetPeer()) peer->Drawn(area);
 }
 
 }  // namespace ui

@@ -24,8 +24,4 @@ void GraphicControl::ShowingChanged() {
   if (showing_) Invalidate();
 }
 
-void GraphicControl::Drawn(const Rect& area) {
-  if (Peer* peer = GetPeer()) peer->Drawn(area);
-}
-
 }  // namespace ui

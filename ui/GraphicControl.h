@@ -40,14 +40,9 @@ class GraphicControl : public Control {
   void ShowingChanged() override;
 
  private:
-  // The canvas changed the pixels of `area`: the peer shows them.
-  void Drawn(const Rect& area);
-
   ui::Canvas canvas_{*this};
   bool showing_ = false;
   bool paintPending_ = false;
-
-  friend class ui::Canvas;
 };
 
 }  // namespace ui
