@@ -19,11 +19,9 @@ FormPeer::FormPeer(Platform& platform, Form& form) : WindowPeer(platform, form),
   // Made with its menu and at its full size: giving a top-level window
   // either afterwards costs the system milliseconds each.
   menu_ = MakeMenu();
-  RECT frame{0, 0, form.Width(), form.Height()};
-  ::AdjustWindowRectEx(&frame, kStyle, menu_ != nullptr, 0);
-  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", kStyle, form.Left(), form.Top(),
-                                  frame.right - frame.left, frame.bottom - frame.top, platform.ApplicationWindow(),
-                                  menu_, platform.Instance(), nullptr);
+  const SIZE frame = FrameSize();
+  HWND window = ::CreateWindowExW(0, Platform::kWindowClass, L"", kStyle, form.Left(), form.Top(), frame.cx,
+                                  frame.cy, platform.ApplicationWindow(), menu_, platform.Instance(), nullptr);
   if (!window) {
     if (menu_) ::DestroyMenu(menu_);
     throw Exception("Error creating window");
@@ -102,17 +100,21 @@ void FormPeer::ApplyOwn(Change what) {
 // A title bar shows its text as written, with no access letters.
 void FormPeer::ApplyCaption() { ::SetWindowTextW(Window(), Widen(form_.Caption()).c_str()); }
 
-void FormPeer::ApplyBounds() {
+SIZE FormPeer::FrameSize() const {
   RECT frame{0, 0, form_.Width(), form_.Height()};
   ::AdjustWindowRectEx(&frame, kStyle, menu_ != nullptr, 0);
+  return {frame.right - frame.left, frame.bottom - frame.top};
+}
+
+void FormPeer::ApplyBounds() {
+  const SIZE frame = FrameSize();
   // Moving a top-level window costs the system milliseconds even to the
   // place where it already is, which start-up would pay twice.
   RECT shown{};
   ::GetWindowRect(Window(), &shown);
-  if (shown.left != form_.Left() || shown.top != form_.Top() || shown.right - shown.left != frame.right - frame.left ||
-      shown.bottom - shown.top != frame.bottom - frame.top) {
-    ::SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.right - frame.left, frame.bottom - frame.top,
-                   SWP_NOZORDER | SWP_NOACTIVATE);
+  if (shown.left != form_.Left() || shown.top != form_.Top() || shown.right - shown.left != frame.cx ||
+      shown.bottom - shown.top != frame.cy) {
+    ::SetWindowPos(Window(), nullptr, form_.Left(), form_.Top(), frame.cx, frame.cy, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   // A menu bar too long for the width takes two lines, which the frame's
   // arithmetic does not know: the client area is measured and made right.
@@ -120,8 +122,7 @@ void FormPeer::ApplyBounds() {
   ::GetClientRect(Window(), &client);
   const int missing = form_.Height() - (client.bottom - client.top);
   if (missing != 0) {
-    ::SetWindowPos(Window(), nullptr, 0, 0, frame.right - frame.left, frame.bottom - frame.top + missing,
-                   SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+    ::SetWindowPos(Window(), nullptr, 0, 0, frame.cx, frame.cy + missing, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
   }
 }
 

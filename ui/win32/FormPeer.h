@@ -31,6 +31,9 @@ class FormPeer final : public WindowPeer {
   void ApplyFocus() override;
 
  private:
+  // The outer size of the window whose client area, below the menu bar if
+  // there is one, has the form's size.
+  [[nodiscard]] SIZE FrameSize() const;
   // Shows the form's menu bar in place of the one shown.
   void BuildMenu();
   // Makes the form's menu bar, its commands listed in commands_; nullptr
