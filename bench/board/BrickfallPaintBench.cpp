@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 // What drawing the board costs on the main window's board (10 x 20 cells of
 // 18 pixels): a full repaint, with and without grid dots, and one move's
-// erase and draw of the cells it changes, against the floor of filling the board's pixels once with
-// a single colour through the same canvas. paint_vs_floor.sh prints the
-// ratios.
+// erase and draw of the cells it changes, against the floor of filling the
+// board's pixels once with a single colour through the same canvas.
+// paint_vs_floor.sh prints the ratios.
 #include <benchmark/benchmark.h>
 
 #include <string>
