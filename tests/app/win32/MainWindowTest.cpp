@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <functional>
 #include <ostream>
 #include <string>
@@ -137,24 +138,18 @@ TEST_F(MainWindowTest, AClickOnTheAddressOpensItThroughTheShell) {
 // link's messages unchanged (a missing document; one no program opens).
 TEST(WebLinkOnTheSystemShellTest, ReportsTheShellsOwnReason) {
   const Platform platform;
-  wchar_t temp[MAX_PATH] = {};
-  const std::wstring folder(temp, ::GetTempPathW(MAX_PATH, temp));
-  const std::wstring unopenable = folder + L"tolvanix-plimbora.no-program-opens-this";
-  const HANDLE file = ::CreateFileW(unopenable.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  ASSERT_NE(file, INVALID_HANDLE_VALUE);
-  ::CloseHandle(file);
-  const auto utf8 = [](const std::wstring& path) {
-    const std::u8string text = std::filesystem::path(path).u8string();
-    return std::string(text.begin(), text.end());
+  const std::filesystem::path folder = std::filesystem::temp_directory_path();
+  const std::filesystem::path unopenable = folder / "tolvanix-plimbora.no-program-opens-this";
+  std::ofstream(unopenable).put('x');
+  const std::pair<std::filesystem::path, std::string> cases[] = {
+      {folder / "no such folder" / "nothing.txt", "The specified file was not found."},
+      {unopenable, "There is no application associated with the given filename extension."},
   };
-  const std::vector<std::pair<std::string, std::string>> cases = {
-      {utf8(folder) + "no such folder\\nothing.txt", "The specified file was not found."},
-      {utf8(unopenable), "There is no application associated with the given filename extension."},
-  };
-  for (const auto& [address, reason] : cases) {
-    SCOPED_TRACE(address);
+  for (const auto& [path, reason] : cases) {
+    SCOPED_TRACE(path.string());
+    const std::u8string address = path.u8string();
     TWebLink link;
-    link.SetURL(address);
+    link.SetURL(std::string(address.begin(), address.end()));
     try {
       link.Execute();
       ADD_FAILURE() << "the shell opened it";
@@ -162,7 +157,7 @@ TEST(WebLinkOnTheSystemShellTest, ReportsTheShellsOwnReason) {
       EXPECT_EQ(std::string(error.what()), reason);
     }
   }
-  ::DeleteFileW(unopenable.c_str());
+  std::filesystem::remove(unopenable);
 }
 
 // The title bar's minimise button minimises the application's window,
