@@ -1,10 +1,15 @@
 // SPDX-License-Identifier: MIT
+// The main program: it only chooses the toolkit the game runs on.
+#include "app/Startup.h"
 #ifdef _WIN32
-#include "app/Win32Game.h"
-
-int main() { return RunWin32Game(); }
+#include "ui/win32/Platform.h"
+using GamePlatform = ui::win32::Platform;
 #else
-#include "app/QtGame.h"
-
-int main() { return RunQtGame(); }
+#include "ui/qt/Platform.h"
+using GamePlatform = ui::qt::Platform;
 #endif
+
+int main() {
+  GamePlatform platform;
+  return RunGame(platform);
+}
