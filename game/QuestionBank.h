@@ -33,10 +33,10 @@ class QuestionBank final {
   // The four texts of question `number` as a draw of that number reads them.
   [[nodiscard]] QuizQuestion ReadQuestion(std::int32_t number) const;
 
-  [[nodiscard]] const std::filesystem::path& File() const { return reader_.File(); }
+  [[nodiscard]] const std::filesystem::path& File() const { return file_; }
 
  private:
-  ProfileReader reader_;
+  std::filesystem::path file_;
 };
 
 // vragen.ini in the folder of the running executable. Empty when that

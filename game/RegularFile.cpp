@@ -9,8 +9,12 @@
 
 RegularFile::RegularFile(const std::filesystem::path& path) {
   if (path.empty()) return;
-  // Full sharing, so that an editor can save the question file, or a tool
-  // replace it, while the game has it open.
+  // Full sharing, so that an editor can write the question file in place
+  // while a request reads it. Sharing does not free the name: Windows
+  // refuses to rename another file onto it while any handle is open, so a
+  // program that saves by replacing the file may be refused "access denied"
+  // during a request and must try again; RegularFile is opened per request
+  // only to keep that window short.
   HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return;
@@ -39,7 +43,6 @@ std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
 bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_BEGIN); }
 
 #else
-
 
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -11,7 +11,9 @@
 // never waits: a FIFO without a writer would otherwise hang the game. The
 // file is read through read(2) (ReadFile on Windows), never mapped, so a
 // file truncated while it is read just ends early instead of killing the
-// process, and no writer is locked out meanwhile.
+// process. A request opens it, reads it once through at most (twice for a
+// file found not to be UTF-8) and closes it, so nothing holds it between
+// requests.
 class RegularFile final {
  public:
   // Opens the file; IsOpen() tells whether that worked. An empty path is

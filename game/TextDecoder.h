@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-
-#include "game/Utf8Validator.h"
 
 // The encodings a question file is read in, as a teacher's editor saves it.
 enum class FileEncoding {
@@ -18,92 +18,88 @@ enum class FileEncoding {
   Utf16BigEndian,     // FE FF
 };
 
-// Turns the bytes of a file, arriving in pieces of any size, into UTF-8 text
-// for the line scanner:
+// Where the bytes of a file come from: fills the buffer with the next ones
+// and tells how many, 0 at the end of the file, nothing when reading fails.
+using ByteSource = std::function<std::optional<std::size_t>(std::span<char>)>;
+
+// Reads a file piece by piece and hands it on as UTF-8 text:
 //   - a byte-order mark at the start decides the encoding and is dropped;
-//   - a file without one is taken as the constructor says: as UTF-8, passed
-//     on as it stands while a validator watches whether it really is, or as
-//     Windows-1252;
-//   - in a file marked as UTF-8, each byte that is not part of a well-formed
-//     sequence stands for its Windows-1252 character;
+//   - a file without one is read as `unmarked` says: as UTF-8, passed on as
+//     it stands (and checked, if asked), or as Windows-1252;
+//   - in a file marked as UTF-8, a byte that is not part of a well-formed
+//     character stands for its Windows-1252 character;
 //   - in UTF-16, a surrogate without its partner and an odd last byte become
 //     U+FFFD, so nothing vanishes unseen;
-//   - Ctrl-Z (1A) bytes at the very end are a DOS end-of-file mark, not text.
-// It holds a few bytes of state and a bounded piece of converted text.
+//   - Ctrl-Z bytes at the very end are a DOS end-of-file mark, not text.
+// It holds one piece of the file and its text, whatever the file's size.
 class TextDecoder final {
  public:
-  using Sink = std::function<void(std::string_view)>;
+  static constexpr std::size_t kPieceBytes = 64 * 1024;
 
-  // Whether a file without a mark read as UTF-8 is watched for bytes that
-  // show it is not. A reader that only needs ASCII from the file can do
-  // without.
+  // Whether a file without a mark read as UTF-8 is checked for bytes that
+  // show it is not. Checking costs a look at every byte, which a reader
+  // that only needs ASCII from the file can do without.
   enum class Utf8Check { Watch, Skip };
 
   // `unmarked` is Utf8 or Windows1252.
-  TextDecoder(FileEncoding unmarked, Sink sink, Utf8Check check = Utf8Check::Watch);
+  TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check = Utf8Check::Watch);
 
-  void Feed(std::string_view bytes);
+  // The next piece of text; empty once the file has ended or failed to read.
+  [[nodiscard]] std::string_view Next();
 
-  // Marks the end of the file: what was held back is settled.
-  void Finish();
+  // Reads what is left of a file without a mark read as UTF-8 and watched,
+  // the only kind whose encoding its rest can change, and returns the
+  // encoding.
+  FileEncoding Settle();
 
-  // The encoding as far as the bytes so far tell. For a file without a mark
-  // read as UTF-8 this becomes Windows1252 at the first byte that shows the
-  // file is not UTF-8 (if watched): then it has to be read again as
-  // Windows-1252.
+  // The encoding as far as the bytes so far tell: a file without a mark
+  // read as UTF-8 and watched becomes Windows1252 at the first byte that is
+  // not UTF-8.
   [[nodiscard]] FileEncoding Encoding() const;
 
-  // Whether the first bytes have told whether the file has a mark.
-  [[nodiscard]] bool MarkSettled() const { return markSettled_; }
+  [[nodiscard]] bool Failed() const { return failed_; }
 
-  // For a file without a mark read as UTF-8 that is not UTF-8: the offset
-  // in the file of the first byte that shows it.
-  [[nodiscard]] std::uint64_t FirstNonUtf8Byte() const;
+  // Where in the text the first byte that is not UTF-8 stands: in a file
+  // without a mark read as UTF-8, or the first read as Windows-1252 in one
+  // marked as UTF-8.
+  [[nodiscard]] std::optional<std::uint64_t> FirstOddByte() const { return firstOddByte_; }
 
-  // For a file marked as UTF-8: how many bytes were read as Windows-1252,
-  // and the offset in the file of the first of them.
+  // In a file marked as UTF-8: how many bytes were read as Windows-1252.
   [[nodiscard]] std::uint64_t StrayBytes() const { return strayBytes_; }
-  [[nodiscard]] std::uint64_t FirstStrayByte() const { return firstStrayByte_; }
 
  private:
-  void SettleMark(bool atEnd);
-  void Decode(std::string_view bytes);
-  void DecodeWindows1252(std::string_view bytes);
-  void DecodeMarkedUtf8(std::string_view bytes);
-  void TakeMarkedUtf8(std::uint8_t byte);
-  void StrayPendingBytes();
-  void DecodeUtf16(std::string_view bytes);
-  void TakeUtf16Unit(char16_t unit);
-  void FlushOutput();
-  void Emit(std::string_view text);
+  // The bytes of a character cut by the end of one piece are moved in
+  // front of the next.
+  static constexpr std::size_t kCarryBytes = 4;
 
-  FileEncoding unmarked_;
-  Sink sink_;
+  std::string_view DecodeNextPiece();
+  bool SettleMark(std::string_view& bytes);
+  std::string_view CheckUtf8(std::string_view bytes);
+  std::string_view DecodeMarkedUtf8(std::string_view bytes);
+  std::string_view DecodeUtf16(std::string_view bytes);
+  std::string_view DecodeWindows1252(std::string_view bytes);
+  void Carry(std::string_view bytes);
+
+  ByteSource read_;
+  FileEncoding encoding_;
   Utf8Check check_;
-  FileEncoding encoding_ = FileEncoding::Utf8;
   bool markSettled_ = false;
-  std::string head_;
-  Utf8Validator validator_;
-
-  std::string output_;
-  std::uint64_t offset_ = 0;    // in the file, of the first byte Decode takes next
-  std::uint64_t position_ = 0;  // in the file, of the byte being taken
-
-  // A marked UTF-8 sequence not yet complete, and what its next byte must be.
-  std::string pending_;
-  std::uint64_t pendingStart_ = 0;
-  int continuationsLeft_ = 0;
-  std::uint8_t lowest_ = 0x80;
-  std::uint8_t highest_ = 0xBF;
+  bool ended_ = false;
+  bool failed_ = false;
+  bool utf8_ = true;  // for a file without a mark read as UTF-8
+  std::string bytes_;
+  std::size_t carried_ = 0;
+  std::string text_;
+  std::uint64_t textOffset_ = 0;
+  std::optional<std::uint64_t> firstOddByte_;
   std::uint64_t strayBytes_ = 0;
-  std::uint64_t firstStrayByte_ = 0;
-
-  // The first byte of a UTF-16 unit, and a high surrogate waiting for its
-  // low one.
-  bool haveOddByte_ = false;
-  std::uint8_t oddByte_ = 0;
-  char16_t highSurrogate_ = 0;
-
-  // Ctrl-Z bytes seen last, passed on only if text follows them.
-  std::uint64_t heldEndMarks_ = 0;
+  // Text ready, and how many Ctrl-Z bytes are due before it or held back
+  // after it until text follows them.
+  std::string_view ready_;
+  std::uint64_t marksDue_ = 0;
+  std::uint64_t marksHeld_ = 0;
 };
+
+// The text of a whole file held in memory, in the encoding a request
+// settles on.
+[[nodiscard]] std::string DecodeFileBytes(std::string_view bytes);
