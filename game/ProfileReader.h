@@ -3,7 +3,6 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,37 +11,30 @@
 #include "game/ProfileLines.h"
 #include "game/TextDecoder.h"
 
-// A file's bytes for one request: the next ones, and back to the start.
-struct ProfileBytes {
-  ByteSource read;
-  std::function<bool()> rewind;
-};
-
-// One request: the value of `key` in the first section named `section`,
-// found as ProfileLines reads the file's text; nothing when the file cannot
-// be read or lacks it. A file without a byte-order mark is UTF-8 when all
-// of it is, and Windows-1252 otherwise.
-[[nodiscard]] std::optional<std::string> LookUpProfileValue(const ProfileBytes& bytes, std::string_view section,
+// One request: the value of `key` in the first section named `section` (the
+// case of A-Z ignored), or nothing when the file cannot be read or lacks
+// it. A file without a byte-order mark is UTF-8 if all of it is, and
+// Windows-1252 otherwise.
+[[nodiscard]] std::optional<std::string> LookUpProfileValue(const ByteSource& file, std::string_view section,
                                                             std::string_view key);
 
-// One request on `file`: the value of `key` in `section`, or `fallback`
-// when the file (a regular, readable one), the section or the key is
-// missing. `key=` gives the empty text, not the fallback. Never throws for
-// anything about the file.
+// One request on `file` (a regular, readable one), or `fallback`. `key=`
+// gives the empty text, not the fallback. Never throws for anything about
+// the file.
 [[nodiscard]] std::string ReadProfileString(const std::filesystem::path& file, std::string_view section,
                                             std::string_view key, std::string_view fallback);
 
-// Every line of a file as a request reads it, and what reading it found out
+// Every line of a file as a request reads it, and what reading it told
 // about its encoding.
 struct ProfileSurvey {
   FileEncoding encoding = FileEncoding::Utf8;
   // The line of the first byte that is not UTF-8 (Windows1252), or of the
   // first read as Windows-1252 (Utf8WithMark); 0 when there is none.
   std::size_t firstOddLine = 0;
-  std::uint64_t strayBytes = 0;  // Utf8WithMark: how many were read as Windows-1252
+  std::uint64_t strayBytes = 0;  // Utf8WithMark: the bytes read as Windows-1252
   std::vector<ProfileLine> lines;
 };
 
 // The survey of a whole file; nothing when it cannot be read.
-[[nodiscard]] std::optional<ProfileSurvey> SurveyProfile(const ProfileBytes& bytes);
+[[nodiscard]] std::optional<ProfileSurvey> SurveyProfile(const ByteSource& file);
 [[nodiscard]] std::optional<ProfileSurvey> SurveyProfileFile(const std::filesystem::path& file);

@@ -18,14 +18,14 @@ enum class FileEncoding {
   Utf16BigEndian,     // FE FF
 };
 
-// Where the bytes of a file come from: fills the buffer with the next ones
-// and tells how many, 0 at the end of the file, nothing when reading fails.
-using ByteSource = std::function<std::optional<std::size_t>(std::span<char>)>;
+// A file's bytes: reads those at `offset` into the buffer and tells how
+// many, 0 at the end of the file, nothing when reading fails.
+using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset, std::span<char> buffer)>;
 
 // Reads a file piece by piece and hands it on as UTF-8 text:
 //   - a byte-order mark at the start decides the encoding and is dropped;
-//   - a file without one is read as `unmarked` says: as UTF-8, passed on as
-//     it stands (and checked, if asked), or as Windows-1252;
+//   - a file without one is read as UTF-8, passed on as it stands, or as
+//     Windows-1252, as the constructor says;
 //   - in a file marked as UTF-8, a byte that is not part of a well-formed
 //     character stands for its Windows-1252 character;
 //   - in UTF-16, a surrogate without its partner and an odd last byte become
@@ -36,68 +36,51 @@ class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;
 
-  // Whether a file without a mark read as UTF-8 is checked for bytes that
-  // show it is not. Checking costs a look at every byte, which a reader
-  // that only needs ASCII from the file can do without.
+  // Whether UTF-8 without a mark is watched for bytes that show it is not.
+  // Watching costs a look at every byte, which a reader that needs only
+  // ASCII from the file can do without.
   enum class Utf8Check { Watch, Skip };
 
   // `unmarked` is Utf8 or Windows1252.
   TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check = Utf8Check::Watch);
 
-  // The next piece of text; empty once the file has ended or failed to read.
+  // The next piece of text; empty once the file has ended or failed.
   [[nodiscard]] std::string_view Next();
 
-  // Reads what is left of a file without a mark read as UTF-8 and watched,
-  // the only kind whose encoding its rest can change, and returns the
-  // encoding.
-  FileEncoding Settle();
-
-  // The encoding as far as the bytes so far tell: a file without a mark
-  // read as UTF-8 and watched becomes Windows1252 at the first byte that is
-  // not UTF-8.
-  [[nodiscard]] FileEncoding Encoding() const;
-
+  // As far as the text so far tells: watched UTF-8 without a mark becomes
+  // Windows1252 at the first byte that is not UTF-8.
+  [[nodiscard]] FileEncoding Encoding() const { return utf8_ ? encoding_ : FileEncoding::Windows1252; }
   [[nodiscard]] bool Failed() const { return failed_; }
 
-  // Where in the text the first byte that is not UTF-8 stands: in a file
-  // without a mark read as UTF-8, or the first read as Windows-1252 in one
-  // marked as UTF-8.
+  // Where in the text the first byte that is not UTF-8 went: in watched
+  // UTF-8 without a mark, or in UTF-8 with one (read as Windows-1252).
   [[nodiscard]] std::optional<std::uint64_t> FirstOddByte() const { return firstOddByte_; }
-
   // In a file marked as UTF-8: how many bytes were read as Windows-1252.
   [[nodiscard]] std::uint64_t StrayBytes() const { return strayBytes_; }
 
  private:
-  // The bytes of a character cut by the end of one piece are moved in
-  // front of the next.
-  static constexpr std::size_t kCarryBytes = 4;
-
   std::string_view DecodeNextPiece();
-  bool SettleMark(std::string_view& bytes);
-  std::string_view CheckUtf8(std::string_view bytes);
-  std::string_view DecodeMarkedUtf8(std::string_view bytes);
-  std::string_view DecodeUtf16(std::string_view bytes);
-  std::string_view DecodeWindows1252(std::string_view bytes);
+  std::string_view Decode(std::string_view bytes);
   void Carry(std::string_view bytes);
 
   ByteSource read_;
   FileEncoding encoding_;
   Utf8Check check_;
-  bool markSettled_ = false;
-  bool ended_ = false;
-  bool failed_ = false;
-  bool utf8_ = true;  // for a file without a mark read as UTF-8
+  bool markSettled_ = false, ended_ = false, failed_ = false, utf8_ = true;
+  std::uint64_t offset_ = 0;  // of the next byte to read
+  // The bytes of a character cut by the end of a piece go in front of the
+  // next one.
+  static constexpr std::size_t kCarryBytes = 4;
   std::string bytes_;
   std::size_t carried_ = 0;
   std::string text_;
   std::uint64_t textOffset_ = 0;
   std::optional<std::uint64_t> firstOddByte_;
   std::uint64_t strayBytes_ = 0;
-  // Text ready, and how many Ctrl-Z bytes are due before it or held back
-  // after it until text follows them.
+  // Text ready, and the Ctrl-Z bytes due before it, or held back after it
+  // until text follows them.
   std::string_view ready_;
-  std::uint64_t marksDue_ = 0;
-  std::uint64_t marksHeld_ = 0;
+  std::uint64_t marksDue_ = 0, marksHeld_ = 0;
 };
 
 // The text of a whole file held in memory, in the encoding a request

@@ -109,14 +109,12 @@ void CheckPiecesDoNotMatter(std::string_view input, const ProfileSurvey& whole, 
                             const std::string& key, const std::optional<std::string>& answer) {
   const std::size_t cut = input.empty() ? 1 : 1 + static_cast<unsigned char>(input[0]) * input.size() / 256;
   for (const std::size_t piece : {cut, std::size_t{1}}) {
-    InPieces survey(input, piece);
-    const std::optional<ProfileSurvey> surveyed = SurveyProfile(survey.Bytes());
+    const ByteSource bytes = InPieces(input, piece);
+    const std::optional<ProfileSurvey> surveyed = SurveyProfile(bytes);
     Require(surveyed && SameSurvey(*surveyed, whole), "the same lines for a file read in pieces");
-    InPieces request(input, piece);
-    Require(LookUpProfileValue(request.Bytes(), section, key) == answer, "the same answer for a file read in pieces");
-    InPieces text(input, piece);
+    Require(LookUpProfileValue(bytes, section, key) == answer, "the same answer for a file read in pieces");
     std::string decoded;
-    TextDecoder decoder(text.Bytes().read, whole.encoding == FileEncoding::Windows1252 ? FileEncoding::Windows1252
+    TextDecoder decoder(bytes, whole.encoding == FileEncoding::Windows1252 ? FileEncoding::Windows1252
                                                                                        : FileEncoding::Utf8);
     for (std::string_view next = decoder.Next(); !next.empty(); next = decoder.Next()) decoded += next;
     Require(decoded == DecodeFileBytes(input), "the same text for a file read in pieces");

@@ -46,8 +46,8 @@ TEST_P(ProfileReaderCaseTest, ReadsTheValueTheRulesGive) {
   const ReadCase& c = GetParam();
   const auto file = folder_.Write("test.ini", c.file);
   EXPECT_EQ(ReadProfileString(file, c.section, c.key, kFallback), c.expected);
-  InPieces bytes(c.file, std::max<std::size_t>(1, c.file.size() / 4096));
-  EXPECT_EQ(LookUpProfileValue(bytes.Bytes(), c.section, c.key).value_or(kFallback), c.expected)
+  const ByteSource bytes = InPieces(c.file, std::max<std::size_t>(1, c.file.size() / 4096));
+  EXPECT_EQ(LookUpProfileValue(bytes, c.section, c.key).value_or(kFallback), c.expected)
       << "read in small pieces";
 }
 
@@ -387,8 +387,7 @@ class ProfileSurveyTest : public testing::TestWithParam<SurveyCase> {};
 TEST_P(ProfileSurveyTest, ReportsEveryLineAsARequestReadsIt) {
   const SurveyCase& c = GetParam();
   for (const std::size_t piece : {c.file.size() + 1, std::size_t{1}}) {
-    InPieces bytes(c.file, piece);
-    const std::optional<ProfileSurvey> survey = SurveyProfile(bytes.Bytes());
+    const std::optional<ProfileSurvey> survey = SurveyProfile(InPieces(c.file, piece));
     ASSERT_TRUE(survey.has_value());
     EXPECT_EQ(Shown(*survey), c.lines) << "pieces of " << piece;
     EXPECT_EQ(survey->encoding, c.encoding) << "pieces of " << piece;
