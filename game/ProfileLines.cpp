@@ -135,41 +135,22 @@ void ProfileLines::Take(std::string_view part) {
 
 bool ProfileLines::EndLine() {
   using Kind = ProfileLine::Kind;
+  constexpr Kind kKinds[] = {Kind::Blank, Kind::Header, Kind::Stray, Kind::Entry, Kind::Comment};
+  const State state = std::exchange(state_, State::LineStart);
+  if (state == State::PassedOver) return false;
+  const bool header = state == State::Header;
   ++line_.number;
-  line_.name = name_.Kept(name_.trimmedLength);
-  line_.value.clear();
-  line_.valueCut = false;
+  line_.kind = header && !closed_ && !closedAfterNul_ ? Kind::UnclosedHeader : kKinds[static_cast<int>(state)];
+  line_.name = name_.Kept(header && closed_ && !closedAfterNul_ ? nameEnd_ : name_.trimmedLength);
   line_.stoppedAtNul = name_.stopped || value_.stopped;
-  switch (std::exchange(state_, State::LineStart)) {
-    case State::LineStart:
-      line_.kind = Kind::Blank;
-      break;
-    case State::Comment:
-      line_.kind = Kind::Comment;
-      break;
-    case State::PassedOver:
-      return false;
-    case State::Header:
-      line_.kind = closed_ || closedAfterNul_ ? Kind::Header : Kind::UnclosedHeader;
-      if (closed_ && !closedAfterNul_) line_.name = name_.Kept(nameEnd_);
-      break;
-    case State::Key:
-      line_.kind = Kind::Stray;
-      break;
-    case State::Value: {
-      line_.kind = Kind::Entry;
-      const std::uint64_t length = value_.trimmedLength;
-      const std::string_view kept = value_.Kept(length);
-      const bool quoted = length >= 2 && IsQuote(kept.front()) && value_.lastNonBlank == kept.front();
-      const std::uint64_t contentLength = quoted ? length - 2 : length;
-      line_.valueCut = contentLength > kMaxValueBytes;
-      const std::string_view value = kept.substr(quoted ? 1 : 0, std::min<std::uint64_t>(contentLength, kMaxValueBytes));
-      line_.value = line_.valueCut ? WithoutCutCharacter(value) : value;
-      break;
-    }
-  }
-  name_ = {};
-  value_ = {};
+  const std::uint64_t length = value_.trimmedLength;
+  const std::string_view kept = value_.Kept(length);
+  const bool quoted = length >= 2 && IsQuote(kept.front()) && value_.lastNonBlank == kept.front();
+  const std::uint64_t contentLength = quoted ? length - 2 : length;
+  line_.valueCut = contentLength > kMaxValueBytes;
+  const std::string_view value = kept.substr(quoted ? 1 : 0, std::min<std::uint64_t>(contentLength, kMaxValueBytes));
+  line_.value = line_.valueCut ? WithoutCutCharacter(value) : value;
+  name_ = value_ = {};
   closed_ = closedAfterNul_ = false;
   return true;
 }

@@ -24,8 +24,8 @@ struct ProfileLine {
   // Header: the section name; Entry: the key; Stray and UnclosedHeader: the
   // text (after the "["). At most ProfileLines::kMaxNameBytes of it.
   std::string name;
-  std::string value;         // Entry: the value exactly as a request returns it
-  bool valueCut = false;     // the value was longer than kMaxValueBytes
+  std::string value;          // Entry: the value exactly as a request returns it
+  bool valueCut = false;      // the value was longer than kMaxValueBytes
   bool stoppedAtNul = false;  // a NUL byte ended the name or the value
 };
 
@@ -38,7 +38,7 @@ struct ProfileLine {
 //     to its first kMaxValueBytes bytes, never inside a character;
 //   - lines end at LF, CRLF or CR; a NUL byte ends the name or value it
 //     stands in.
-// Of a line it keeps only the first bytes of its name and value, so a line
+// Of a line it keeps the first bytes of its name and value only, so a line
 // of any length is read in bounded memory.
 class ProfileLines final {
  public:
@@ -51,11 +51,9 @@ class ProfileLines final {
 
   // The next line, valid until the next call; nothing at the end.
   [[nodiscard]] const ProfileLine* Next() { return Read(nullptr); }
-
-  // The next header that may be named `name`, passing over all lines before
+  // The next header that may be named `name`, passing over the lines before
   // it unread (so line numbers no longer count).
   [[nodiscard]] const ProfileLine* NextHeader(std::string_view name) { return Read(&name); }
-
   // Where in the text the lines not yet returned start.
   [[nodiscard]] std::uint64_t TextOffset() const { return pieceOffset_ + piece_.size() - rest_.size(); }
 

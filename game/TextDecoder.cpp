@@ -9,9 +9,9 @@
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+constexpr std::pair<std::string_view, FileEncoding> kMarks[] = {{"\xEF\xBB\xBF", FileEncoding::Utf8WithMark},
+                                                                {"\xFF\xFE", FileEncoding::Utf16LittleEndian},
+                                                                {"\xFE\xFF", FileEncoding::Utf16BigEndian}};
 constexpr char kEndOfFileMark = '\x1A';
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
@@ -63,18 +63,17 @@ std::string_view TextDecoder::DecodeNextPiece() {
   std::string_view bytes(piece - carried_, carried_ + *count);
   carried_ = 0;
   if (!markSettled_) {
-    const auto mayBecome = [bytes](std::string_view mark) { return mark.starts_with(bytes); };
-    if (!ended_ && (mayBecome(kUtf8Mark) || mayBecome(kUtf16LittleEndianMark) || mayBecome(kUtf16BigEndianMark))) {
+    const auto mayBecomeAMark = [bytes](const auto& mark) { return mark.first.starts_with(bytes); };
+    if (!ended_ && std::any_of(std::begin(kMarks), std::end(kMarks), mayBecomeAMark)) {
       Carry(bytes);
       return {};
     }
     markSettled_ = true;
-    for (const auto& [mark, encoding] : {std::pair{kUtf8Mark, FileEncoding::Utf8WithMark},
-                                         std::pair{kUtf16LittleEndianMark, FileEncoding::Utf16LittleEndian},
-                                         std::pair{kUtf16BigEndianMark, FileEncoding::Utf16BigEndian}}) {
+    for (const auto& [mark, encoding] : kMarks) {
       if (!bytes.starts_with(mark)) continue;
-      bytes.remove_prefix(mark.size());
       encoding_ = encoding;
+      bytes.remove_prefix(mark.size());
+      break;
     }
     // Text passed on as it stands needs no room of its own; otherwise each
     // byte of the file becomes at most three of text.

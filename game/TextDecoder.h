@@ -36,9 +36,8 @@ class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;
 
-  // Whether UTF-8 without a mark is watched for bytes that show it is not.
-  // Watching costs a look at every byte, which a reader that needs only
-  // ASCII from the file can do without.
+  // Whether UTF-8 without a mark is watched for bytes that show it is not,
+  // at the cost of a look at every byte.
   enum class Utf8Check { Watch, Skip };
 
   // `unmarked` is Utf8 or Windows1252.
@@ -51,11 +50,10 @@ class TextDecoder final {
   // Windows1252 at the first byte that is not UTF-8.
   [[nodiscard]] FileEncoding Encoding() const { return utf8_ ? encoding_ : FileEncoding::Windows1252; }
   [[nodiscard]] bool Failed() const { return failed_; }
-
   // Where in the text the first byte that is not UTF-8 went: in watched
   // UTF-8 without a mark, or in UTF-8 with one (read as Windows-1252).
   [[nodiscard]] std::optional<std::uint64_t> FirstOddByte() const { return firstOddByte_; }
-  // In a file marked as UTF-8: how many bytes were read as Windows-1252.
+  // In UTF-8 with a mark: how many bytes were read as Windows-1252.
   [[nodiscard]] std::uint64_t StrayBytes() const { return strayBytes_; }
 
  private:
@@ -67,16 +65,13 @@ class TextDecoder final {
   FileEncoding encoding_;
   Utf8Check check_;
   bool markSettled_ = false, ended_ = false, failed_ = false, utf8_ = true;
-  std::uint64_t offset_ = 0;  // of the next byte to read
+  std::uint64_t offset_ = 0, textOffset_ = 0, strayBytes_ = 0;
+  std::optional<std::uint64_t> firstOddByte_;
   // The bytes of a character cut by the end of a piece go in front of the
   // next one.
   static constexpr std::size_t kCarryBytes = 4;
-  std::string bytes_;
+  std::string bytes_, text_;
   std::size_t carried_ = 0;
-  std::string text_;
-  std::uint64_t textOffset_ = 0;
-  std::optional<std::uint64_t> firstOddByte_;
-  std::uint64_t strayBytes_ = 0;
   // Text ready, and the Ctrl-Z bytes due before it, or held back after it
   // until text follows them.
   std::string_view ready_;

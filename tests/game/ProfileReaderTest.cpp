@@ -420,6 +420,8 @@ INSTANTIATE_TEST_SUITE_P(
                    {"1 entry k=ok \xC3\xA9", "2 entry j=caf\xC3\xA9 \xC3\xA2\xE2\x80\x9A"},
                    FileEncoding::Utf8WithMark, 2, 3},
         SurveyCase{"MarkAloneIsAnEmptyFile", "\xEF\xBB\xBF", {}, FileEncoding::Utf8WithMark},
+        SurveyCase{"OnlyTheFirstMarkCounts", "\xEF\xBB\xBF\xFF\xFEk=1", {"1 entry \xC3\xBF\xC3\xBEk=1"},
+                   FileEncoding::Utf8WithMark, 1, 2},
         SurveyCase{"Utf16BrokenSurrogatesAndAnOddByteAreReplaced",
                    Utf16(std::u16string{u'k', u'=', 0xD83D, 0xDE00, 0xD83D, u'a', 0xDE00}, true) + "!",
                    {"1 entry k=\xF0\x9F\x98\x80\xEF\xBF\xBD" "a\xEF\xBF\xBD\xEF\xBF\xBD"},
