@@ -75,9 +75,6 @@ std::string_view TextDecoder::DecodeNextPiece() {
       bytes.remove_prefix(mark.size());
       break;
     }
-    // Text passed on as it stands needs no room of its own; otherwise each
-    // byte of the file becomes at most three of text.
-    if (encoding_ != FileEncoding::Utf8) text_.reserve(3 * bytes_.size());
   }
   const std::string_view text = Decode(bytes);
   textOffset_ += text.size();

@@ -31,7 +31,8 @@ using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset
 //   - in UTF-16, a surrogate without its partner and an odd last byte become
 //     U+FFFD, so nothing vanishes unseen;
 //   - Ctrl-Z bytes at the very end are a DOS end-of-file mark, not text.
-// It holds one piece of the file and its text, whatever the file's size.
+// It holds one piece of the file and its text (at most three bytes for each
+// byte), whatever the file's size.
 class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;
