@@ -211,6 +211,21 @@ INSTANTIATE_TEST_SUITE_P(LongValues, ProfileReaderCaseTest, testing::Values(
              "2"}),
     CaseName);
 
+// A file whose bytes after `text` cannot be read: a request that reads on
+// finds it unreadable.
+ByteSource FailingAfter(std::string text) {
+  return [text = std::move(text)](std::uint64_t offset, std::span<char> buffer) -> std::optional<std::size_t> {
+    if (offset >= text.size()) return std::nullopt;
+    return text.copy(buffer.data(), buffer.size(), static_cast<std::size_t>(offset));
+  };
+}
+
+TEST(LookUpProfileValueTest, ReadsNoFurtherThanItsAnswerNeeds) {
+  EXPECT_EQ(LookUpProfileValue(FailingAfter("[s]\nk=plain\n"), "s", "k"), "plain");
+  // A value that is not ASCII holds only if the rest of the file is UTF-8.
+  EXPECT_EQ(LookUpProfileValue(FailingAfter("[s]\nk=caf\xC3\xA9\n"), "s", "k"), std::nullopt);
+}
+
 // Requests that look at the file as it is on disk at that moment.
 class ProfileReaderFileTest : public testing::Test {
  protected:
