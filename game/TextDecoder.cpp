@@ -125,13 +125,14 @@ std::string_view TextDecoder::Decode(std::string_view bytes) {
   for (; bytes.size() - at >= 2; at += 2) {
     char32_t code = unit(at);
     const bool high = code >= 0xD800 && code <= 0xDBFF;
-    if (high && bytes.size() - at < 4 && !ended_) break;  // its partner may start the next piece
-    if (high && bytes.size() - at >= 4 && unit(at + 2) >= 0xDC00 && unit(at + 2) <= 0xDFFF) {
+    if (high && bytes.size() - at < 4) break;  // its partner may start the next piece
+    if (high && unit(at + 2) >= 0xDC00 && unit(at + 2) <= 0xDFFF) {
       code = 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
       at += 2;
     }
     AppendUtf8(text_, code >= 0xD800 && code <= 0xDFFF ? kReplacementCharacter : code);
   }
+  // What the end of the file cut short: an odd byte, a high surrogate, or both.
   if (at < bytes.size() && ended_) AppendUtf8(text_, kReplacementCharacter);
   if (!ended_) Carry(bytes.substr(at));
   return text_;

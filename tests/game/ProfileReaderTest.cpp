@@ -441,8 +441,8 @@ INSTANTIATE_TEST_SUITE_P(
                    Utf16(std::u16string{u'k', u'=', 0xD83D, 0xDE00, 0xD83D, u'a', 0xDE00}, true) + "!",
                    {"1 entry k=\xF0\x9F\x98\x80\xEF\xBF\xBD" "a\xEF\xBF\xBD\xEF\xBF\xBD"},
                    FileEncoding::Utf16LittleEndian},
-        SurveyCase{"Utf16BigEndian", Utf16(u"[s]\r\nk=caf\u00E9", false), {"1 header s", "2 entry k=caf\xC3\xA9"},
-                   FileEncoding::Utf16BigEndian},
+        SurveyCase{"Utf16BigEndianCutShortInAHighSurrogate", Utf16(u"[s]\r\nk=caf\u00E9\xD83D", false) + "!",
+                   {"1 header s", "2 entry k=caf\xC3\xA9\xEF\xBF\xBD"}, FileEncoding::Utf16BigEndian},
         SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}}),
     [](const testing::TestParamInfo<SurveyCase>& info) { return std::string(info.param.behaviour); });
 
