@@ -9,9 +9,10 @@
 
 namespace {
 
-constexpr std::pair<std::string_view, FileEncoding> kMarks[] = {{"\xEF\xBB\xBF", FileEncoding::Utf8WithMark},
-                                                                {"\xFF\xFE", FileEncoding::Utf16LittleEndian},
-                                                                {"\xFE\xFF", FileEncoding::Utf16BigEndian}};
+constexpr std::pair<std::string_view, FileEncoding> kByteOrderMarks[] = {
+    {"\xEF\xBB\xBF", FileEncoding::Utf8WithMark},
+    {"\xFF\xFE", FileEncoding::Utf16LittleEndian},
+    {"\xFE\xFF", FileEncoding::Utf16BigEndian}};
 constexpr char kEndOfFileMark = '\x1A';
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
@@ -47,10 +48,10 @@ std::string_view TextDecoder::Next() {
     ready_ = piece.substr(0, text);
   }
   if (marksDue_ == 0) return std::exchange(ready_, {});
-  static const std::string kMarks(64, kEndOfFileMark);
-  const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(marksDue_, kMarks.size()));
+  static const std::string kEndOfFileMarks(64, kEndOfFileMark);
+  const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(marksDue_, kEndOfFileMarks.size()));
   marksDue_ -= count;
-  return std::string_view(kMarks).substr(0, count);
+  return std::string_view(kEndOfFileMarks).substr(0, count);
 }
 
 std::string_view TextDecoder::DecodeNextPiece() {
@@ -64,12 +65,12 @@ std::string_view TextDecoder::DecodeNextPiece() {
   carried_ = 0;
   if (!markSettled_) {
     const auto mayBecomeAMark = [bytes](const auto& mark) { return mark.first.starts_with(bytes); };
-    if (!ended_ && std::any_of(std::begin(kMarks), std::end(kMarks), mayBecomeAMark)) {
+    if (!ended_ && std::any_of(std::begin(kByteOrderMarks), std::end(kByteOrderMarks), mayBecomeAMark)) {
       Carry(bytes);
       return {};
     }
     markSettled_ = true;
-    for (const auto& [mark, encoding] : kMarks) {
+    for (const auto& [mark, encoding] : kByteOrderMarks) {
       if (!bytes.starts_with(mark)) continue;
       encoding_ = encoding;
       bytes.remove_prefix(mark.size());
