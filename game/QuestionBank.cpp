@@ -6,6 +6,7 @@
 #include "base/ExecutablePath.h"
 #include "base/IntegerText.h"
 #include "base/Random.h"
+#include "game/ProfileReader.h"
 
 QuestionBank::QuestionBank(std::filesystem::path file) : file_(std::move(file)) {}
 

@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "game/ProfileReader.h"
 
 // The four texts of one question, as the quiz shows them.
 struct QuizQuestion {
