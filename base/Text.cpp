@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "base/Text.h"
 
+#include "base/Utf8.h"
+
 namespace {
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool IsContinuation(char c) { return (static_cast<unsigned char>(c) & 0xC0) == 0x80; }
 
 }  // namespace
 
@@ -18,14 +18,6 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
 }
 
 std::size_t Utf8CharacterLength(std::string_view text, std::size_t index) {
-  const auto lead = static_cast<unsigned char>(text[index]);
-  std::size_t length = 1;
-  if (lead >= 0xF0 && lead < 0xF8) length = 4;
-  else if (lead >= 0xE0 && lead < 0xF0) length = 3;
-  else if (lead >= 0xC0 && lead < 0xE0) length = 2;
-  if (index + length > text.size()) return 1;
-  for (std::size_t i = index + 1; i < index + length; ++i) {
-    if (!IsContinuation(text[i])) return 1;
-  }
-  return length;
+  const std::size_t length = Utf8CharacterLength(text.substr(index));
+  return length == 0 || index + length > text.size() ? 1 : length;
 }

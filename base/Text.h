@@ -12,6 +12,6 @@
 [[nodiscard]] bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b);
 
 // The number of bytes of the UTF-8 character that starts at text[index]:
-// the whole sequence when a lead byte is followed by enough continuation
-// bytes within the text, otherwise 1.
+// the whole character when it is well-formed and lies within the text,
+// otherwise 1, so a stray byte is stepped over on its own.
 [[nodiscard]] std::size_t Utf8CharacterLength(std::string_view text, std::size_t index);

@@ -6,8 +6,9 @@
 #include "base/ExecutablePath.h"
 #include "base/IntegerText.h"
 #include "base/Random.h"
+#include "game/ProfileReader.h"
 
-QuestionBank::QuestionBank(std::filesystem::path file) : reader_(std::move(file)) {}
+QuestionBank::QuestionBank(std::filesystem::path file) : file_(std::move(file)) {}
 
 QuizQuestion QuestionBank::DrawQuestion() const {
   SeedFromClock();
@@ -19,16 +20,16 @@ QuizQuestion QuestionBank::DrawQuestion() const {
 }
 
 std::int32_t QuestionBank::Count() const {
-  return IntegerFromText(reader_.ReadString("Overzicht", "Aantal", "")).value_or(0);
+  return IntegerFromText(ReadProfileString(file_, "Overzicht", "Aantal", "")).value_or(0);
 }
 
 QuizQuestion QuestionBank::ReadQuestion(std::int32_t number) const {
   const std::string section = IntegerToText(number);
   QuizQuestion question;
-  question.Question = reader_.ReadString(section, "Vraag", "");
-  question.Correct = reader_.ReadString(section, "Juist", "");
-  question.WrongA = reader_.ReadString(section, "Fouta", "");
-  question.WrongB = reader_.ReadString(section, "Foutb", "");
+  question.Question = ReadProfileString(file_, section, "Vraag", "");
+  question.Correct = ReadProfileString(file_, section, "Juist", "");
+  question.WrongA = ReadProfileString(file_, section, "Fouta", "");
+  question.WrongB = ReadProfileString(file_, section, "Foutb", "");
   return question;
 }
 

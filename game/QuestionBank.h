@@ -5,7 +5,6 @@
 #include <filesystem>
 #include <string>
 
-#include "game/ProfileReader.h"
 
 // The four texts of one question, as the quiz shows them.
 struct QuizQuestion {
@@ -33,10 +32,10 @@ class QuestionBank final {
   // The four texts of question `number` as a draw of that number reads them.
   [[nodiscard]] QuizQuestion ReadQuestion(std::int32_t number) const;
 
-  [[nodiscard]] const std::filesystem::path& File() const { return reader_.File(); }
+  [[nodiscard]] const std::filesystem::path& File() const { return file_; }
 
  private:
-  ProfileReader reader_;
+  std::filesystem::path file_;
 };
 
 // vragen.ini in the folder of the running executable. Empty when that

@@ -1,45 +1,39 @@
 // SPDX-License-Identifier: MIT
 #include "game/RegularFile.h"
 
+#include <algorithm>
+#include <memory>
+
 #ifdef _WIN32
 
 #include <windows.h>
 
-#include <algorithm>
-
-RegularFile::RegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return;
-  // Full sharing, so that an editor can save the question file, or a tool
-  // replace it, while the game has it open.
+std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
+  if (path.empty()) return std::nullopt;
+  // Full sharing lets an editor write the file in place while a request
+  // reads it. It does not free the name: Windows refuses to rename another
+  // file onto an open one, so a program that saves by replacing the file
+  // can be told "access denied" during a request and has to try again.
   HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (handle == INVALID_HANDLE_VALUE) return;
-  // A pipe, a console or another device under the name could make reading
-  // wait; only a file on a disk is read. A folder does not open without
-  // backup semantics.
-  if (::GetFileType(handle) != FILE_TYPE_DISK) {
-    ::CloseHandle(handle);
-    return;
-  }
-  handle_ = handle;
+  if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
+  const std::shared_ptr<void> file(handle, ::CloseHandle);
+  // A pipe, a console or another device could make reading wait; only a
+  // file on a disk is read. A folder does not open without backup semantics.
+  if (::GetFileType(handle) != FILE_TYPE_DISK) return std::nullopt;
+  return [file](std::uint64_t offset, std::span<char> buffer) -> std::optional<std::size_t> {
+    OVERLAPPED at{};
+    at.Offset = static_cast<DWORD>(offset);
+    at.OffsetHigh = static_cast<DWORD>(offset >> 32);
+    DWORD count = 0;
+    const auto wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), MAXDWORD));
+    if (::ReadFile(file.get(), buffer.data(), wanted, &count, &at)) return count;
+    if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
+    return std::nullopt;
+  };
 }
-
-RegularFile::~RegularFile() {
-  if (handle_) ::CloseHandle(handle_);
-}
-
-std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
-  if (!handle_) return std::nullopt;
-  const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), MAXDWORD));
-  DWORD count = 0;
-  if (!::ReadFile(handle_, buffer.data(), wanted, &count, nullptr)) return std::nullopt;
-  return count;
-}
-
-bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_BEGIN); }
 
 #else
-
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -47,33 +41,23 @@ bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE
 
 #include <cerrno>
 
-RegularFile::RegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return;
+std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
+  if (path.empty()) return std::nullopt;
   // O_NONBLOCK keeps open() from waiting for a FIFO's writer or a lease
-  // holder; it has no effect on reading a regular file.
+  // holder; it changes nothing for reading a regular file.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (descriptor < 0) return;
+  if (descriptor < 0) return std::nullopt;
+  const std::shared_ptr<void> file(nullptr, [descriptor](void*) { ::close(descriptor); });
   struct stat status {};
-  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) {
-    ::close(descriptor);
-    return;
-  }
-  descriptor_ = descriptor;
+  if (::fstat(descriptor, &status) != 0 || !S_ISREG(status.st_mode)) return std::nullopt;
+  return [descriptor, file](std::uint64_t offset, std::span<char> buffer) -> std::optional<std::size_t> {
+    ssize_t count = 0;
+    do {
+      count = ::pread(descriptor, buffer.data(), buffer.size(), static_cast<off_t>(offset));
+    } while (count < 0 && errno == EINTR);
+    if (count < 0) return std::nullopt;
+    return static_cast<std::size_t>(count);
+  };
 }
-
-RegularFile::~RegularFile() {
-  if (descriptor_ >= 0) ::close(descriptor_);
-}
-
-std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
-  if (descriptor_ < 0) return std::nullopt;
-  while (true) {
-    const ssize_t count = ::read(descriptor_, buffer.data(), buffer.size());
-    if (count >= 0) return static_cast<std::size_t>(count);
-    if (errno != EINTR) return std::nullopt;
-  }
-}
-
-bool RegularFile::Rewind() { return descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) == 0; }
 
 #endif

@@ -1,43 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
 #include <filesystem>
 #include <optional>
-#include <span>
 
-// A file opened for reading only if it is a regular file. A directory, a
-// FIFO, a socket or a device under the name counts as missing, and opening
-// never waits: a FIFO without a writer would otherwise hang the game. The
-// file is read through read(2) (ReadFile on Windows), never mapped, so a
-// file truncated while it is read just ends early instead of killing the
-// process, and no writer is locked out meanwhile.
-class RegularFile final {
- public:
-  // Opens the file; IsOpen() tells whether that worked. An empty path is
-  // never opened (it would otherwise stand for the current folder).
-  explicit RegularFile(const std::filesystem::path& path);
-  ~RegularFile();
-  RegularFile(const RegularFile&) = delete;
-  RegularFile& operator=(const RegularFile&) = delete;
+#include "game/TextDecoder.h"
 
-#ifdef _WIN32
-  [[nodiscard]] bool IsOpen() const { return handle_ != nullptr; }
-#else
-  [[nodiscard]] bool IsOpen() const { return descriptor_ >= 0; }
-#endif
-
-  // Reads the next bytes into the buffer: their number, 0 at the end of the
-  // file, or nothing when the file cannot be read.
-  [[nodiscard]] std::optional<std::size_t> Read(std::span<char> buffer);
-
-  // Goes back to the start of the file; false when that cannot be done.
-  [[nodiscard]] bool Rewind();
-
- private:
-#ifdef _WIN32
-  void* handle_ = nullptr;  // the system's file handle while open
-#else
-  int descriptor_ = -1;
-#endif
-};
+// The bytes of a file, if it is a regular one: a directory, a FIFO, a
+// socket or a device under the name counts as missing, and opening never
+// waits (a FIFO without a writer would hang the game). The file is read
+// with pread(2) (ReadFile on Windows), never mapped, so a file truncated
+// meanwhile just ends early. It stays open while a copy of the source
+// lives, which for a request is until it has its answer. An empty path is
+// never opened: it would stand for the current folder.
+[[nodiscard]] std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path);

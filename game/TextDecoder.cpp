@@ -2,251 +2,159 @@
 #include "game/TextDecoder.h"
 
 #include <algorithm>
-#include <array>
 #include <cstring>
 #include <utility>
 
-#include "game/TextEncoding.h"
+#include "base/Utf8.h"
 
 namespace {
 
-constexpr std::string_view kUtf8Mark = "\xEF\xBB\xBF";
-constexpr std::string_view kUtf16LittleEndianMark = "\xFF\xFE";
-constexpr std::string_view kUtf16BigEndianMark = "\xFE\xFF";
+constexpr std::pair<std::string_view, FileEncoding> kByteOrderMarks[] = {
+    {"\xEF\xBB\xBF", FileEncoding::Utf8WithMark},
+    {"\xFF\xFE", FileEncoding::Utf16LittleEndian},
+    {"\xFE\xFF", FileEncoding::Utf16BigEndian}};
 constexpr char kEndOfFileMark = '\x1A';
 constexpr char32_t kReplacementCharacter = 0xFFFD;
 
-// Converted text is passed on in pieces of about this size, so a request
-// needs no more memory for a large file than for a small one.
-constexpr std::size_t kOutputBytes = 16 * 1024;
+// Code points of the bytes 0x80..0x9F; the rest of Windows-1252 is Latin-1,
+// whose bytes are their own code points. The five bytes the code page
+// leaves unassigned become the control characters of the same number, so
+// no byte is lost.
+constexpr char16_t kHighControlRow[32] = {
+    0x20AC, 0x0081, 0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0x008D, 0x017D, 0x008F, 0x0090, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0x009D, 0x017E, 0x0178};
 
-bool IsHighSurrogate(char16_t unit) { return unit >= 0xD800 && unit <= 0xDBFF; }
-bool IsLowSurrogate(char16_t unit) { return unit >= 0xDC00 && unit <= 0xDFFF; }
-
-// The bytes below 0x80 at the start of `bytes`, found eight at a time.
-std::size_t AsciiPrefixLength(std::string_view bytes) {
-  constexpr std::uint64_t kHighBits = 0x8080808080808080U;
-  std::size_t length = 0;
-  while (bytes.size() - length >= 8) {
-    std::uint64_t word = 0;
-    std::memcpy(&word, bytes.data() + length, sizeof word);
-    if ((word & kHighBits) != 0) break;
-    length += 8;
-  }
-  while (length < bytes.size() && static_cast<std::uint8_t>(bytes[length]) < 0x80) ++length;
-  return length;
+void AppendWindows1252(std::string& out, char byte) {
+  const auto code = static_cast<std::uint8_t>(byte);
+  AppendUtf8(out, code >= 0x80 && code <= 0x9F ? kHighControlRow[code - 0x80] : code);
 }
 
 }  // namespace
 
-TextDecoder::TextDecoder(FileEncoding unmarked, Sink sink, Utf8Check check)
-    : unmarked_(unmarked), sink_(std::move(sink)), check_(check) {
-  output_.reserve(kOutputBytes + 8);
-}
+TextDecoder::TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check)
+    : read_(std::move(read)), encoding_(unmarked), check_(check), bytes_(kCarryBytes + kPieceBytes, '\0') {}
 
-void TextDecoder::Feed(std::string_view bytes) {
-  while (!markSettled_ && !bytes.empty()) {
-    head_.push_back(bytes.front());
-    bytes.remove_prefix(1);
-    SettleMark(false);
-  }
-  if (markSettled_) Decode(bytes);
-}
-
-void TextDecoder::Finish() {
-  if (!markSettled_) SettleMark(true);
-  switch (encoding_) {
-    case FileEncoding::Utf8:
-    case FileEncoding::Windows1252:
-      break;
-    case FileEncoding::Utf8WithMark:
-      StrayPendingBytes();
-      break;
-    case FileEncoding::Utf16LittleEndian:
-    case FileEncoding::Utf16BigEndian:
-      if (highSurrogate_ != 0 || haveOddByte_) AppendUtf8(output_, kReplacementCharacter);
-      highSurrogate_ = 0;
-      haveOddByte_ = false;
-      break;
-  }
-  if (unmarked_ == FileEncoding::Utf8 && encoding_ == FileEncoding::Utf8) validator_.Finish();
-  FlushOutput();
-  heldEndMarks_ = 0;  // the DOS end-of-file mark
-}
-
-FileEncoding TextDecoder::Encoding() const {
-  if (markSettled_ && encoding_ == FileEncoding::Utf8 && !validator_.Valid()) return FileEncoding::Windows1252;
-  return encoding_;
-}
-
-std::uint64_t TextDecoder::FirstNonUtf8Byte() const { return validator_.InvalidAt(); }
-
-void TextDecoder::SettleMark(bool atEnd) {
-  const std::string_view head = head_;
-  const auto settle = [this](FileEncoding encoding, std::size_t markLength) {
-    markSettled_ = true;
-    encoding_ = encoding;
-    offset_ = markLength;
-    const std::string rest = head_.substr(markLength);
-    head_.clear();
-    Decode(rest);
-  };
-  if (head == kUtf8Mark) return settle(FileEncoding::Utf8WithMark, kUtf8Mark.size());
-  if (head.starts_with(kUtf16LittleEndianMark)) return settle(FileEncoding::Utf16LittleEndian, 2);
-  if (head.starts_with(kUtf16BigEndianMark)) return settle(FileEncoding::Utf16BigEndian, 2);
-  const bool mayBecomeAMark = kUtf8Mark.starts_with(head) || kUtf16LittleEndianMark.starts_with(head) ||
-                              kUtf16BigEndianMark.starts_with(head);
-  if (mayBecomeAMark && !atEnd) return;
-  settle(unmarked_, 0);
-}
-
-void TextDecoder::Decode(std::string_view bytes) {
-  if (bytes.empty()) return;
-  switch (encoding_) {
-    case FileEncoding::Utf8:
-      if (check_ == Utf8Check::Watch) validator_.Feed(bytes);
-      Emit(bytes);
-      break;
-    case FileEncoding::Windows1252:
-      DecodeWindows1252(bytes);
-      break;
-    case FileEncoding::Utf8WithMark:
-      DecodeMarkedUtf8(bytes);
-      break;
-    case FileEncoding::Utf16LittleEndian:
-    case FileEncoding::Utf16BigEndian:
-      DecodeUtf16(bytes);
-      break;
-  }
-  offset_ += bytes.size();
-  FlushOutput();
-}
-
-void TextDecoder::DecodeWindows1252(std::string_view bytes) {
-  for (const char byte : bytes) {
-    AppendWindows1252Character(output_, byte);
-    if (output_.size() >= kOutputBytes) FlushOutput();
-  }
-}
-
-void TextDecoder::DecodeMarkedUtf8(std::string_view bytes) {
-  std::size_t at = 0;
-  while (at < bytes.size()) {
-    if (continuationsLeft_ == 0) {
-      // Runs of ASCII, most of a file, are copied whole.
-      const std::size_t run = std::min(AsciiPrefixLength(bytes.substr(at)), kOutputBytes);
-      output_.append(bytes.data() + at, run);
-      at += run;
-      if (output_.size() >= kOutputBytes) FlushOutput();
-      if (at == bytes.size() || run == kOutputBytes) continue;
-    }
-    position_ = offset_ + at;
-    TakeMarkedUtf8(static_cast<std::uint8_t>(bytes[at]));
-    ++at;
-    if (output_.size() >= kOutputBytes) FlushOutput();
-  }
-}
-
-void TextDecoder::TakeMarkedUtf8(std::uint8_t byte) {
-  if (continuationsLeft_ == 0) {
-    if (byte < 0x80) {
-      output_.push_back(static_cast<char>(byte));
-      return;
-    }
-    const std::optional<Utf8Sequence> sequence = Utf8SequenceStartedBy(byte);
-    if (!sequence) {
-      if (strayBytes_++ == 0) firstStrayByte_ = position_;
-      AppendWindows1252Character(output_, static_cast<char>(byte));
-      return;
-    }
-    pending_.assign(1, static_cast<char>(byte));
-    pendingStart_ = position_;
-    continuationsLeft_ = sequence->continuations;
-    lowest_ = sequence->lowest;
-    highest_ = sequence->highest;
-    return;
-  }
-  if (byte < lowest_ || byte > highest_) {
-    // The sequence breaks off: its bytes stand alone, and this byte starts
-    // afresh.
-    StrayPendingBytes();
-    TakeMarkedUtf8(byte);
-    return;
-  }
-  pending_.push_back(static_cast<char>(byte));
-  lowest_ = 0x80;
-  highest_ = 0xBF;
-  if (--continuationsLeft_ == 0) {
-    output_ += pending_;
-    pending_.clear();
-  }
-}
-
-void TextDecoder::StrayPendingBytes() {
-  if (pending_.empty()) return;
-  if (strayBytes_ == 0) firstStrayByte_ = pendingStart_;
-  strayBytes_ += pending_.size();
-  for (const char byte : pending_) AppendWindows1252Character(output_, byte);
-  pending_.clear();
-  continuationsLeft_ = 0;
-}
-
-void TextDecoder::DecodeUtf16(std::string_view bytes) {
-  const bool littleEndian = encoding_ == FileEncoding::Utf16LittleEndian;
-  for (const char c : bytes) {
-    const auto byte = static_cast<std::uint8_t>(c);
-    if (!haveOddByte_) {
-      oddByte_ = byte;
-      haveOddByte_ = true;
+std::string_view TextDecoder::Next() {
+  while (ready_.empty() && !ended_) {
+    const std::string_view piece = DecodeNextPiece();
+    const std::size_t text = piece.find_last_not_of(kEndOfFileMark) + 1;  // 0 when there is none
+    if (text == 0) {
+      marksHeld_ += piece.size();
       continue;
     }
-    haveOddByte_ = false;
-    const auto unit = static_cast<char16_t>(littleEndian ? oddByte_ | (byte << 8) : (oddByte_ << 8) | byte);
-    TakeUtf16Unit(unit);
-    if (output_.size() >= kOutputBytes) FlushOutput();
+    // Text follows the Ctrl-Z bytes held back: they were not the end mark.
+    marksDue_ = std::exchange(marksHeld_, piece.size() - text);
+    ready_ = piece.substr(0, text);
   }
+  if (marksDue_ == 0) return std::exchange(ready_, {});
+  static const std::string kEndOfFileMarks(64, kEndOfFileMark);
+  const auto count = static_cast<std::size_t>(std::min<std::uint64_t>(marksDue_, kEndOfFileMarks.size()));
+  marksDue_ -= count;
+  return std::string_view(kEndOfFileMarks).substr(0, count);
 }
 
-void TextDecoder::TakeUtf16Unit(char16_t unit) {
-  if (highSurrogate_ != 0) {
-    const char16_t high = std::exchange(highSurrogate_, 0);
-    if (IsLowSurrogate(unit)) {
-      AppendUtf8(output_, 0x10000 + ((static_cast<char32_t>(high) - 0xD800) << 10) + (unit - 0xDC00));
-      return;
+std::string_view TextDecoder::DecodeNextPiece() {
+  char* const piece = bytes_.data() + kCarryBytes;
+  const std::optional<std::size_t> count = read_(offset_, {piece, kPieceBytes});
+  failed_ = !count;
+  ended_ = failed_ || *count == 0;
+  if (failed_) return {};
+  offset_ += *count;
+  std::string_view bytes(piece - carried_, carried_ + *count);
+  carried_ = 0;
+  if (!markSettled_) {
+    const auto mayBecomeAMark = [bytes](const auto& mark) { return mark.first.starts_with(bytes); };
+    if (!ended_ && std::any_of(std::begin(kByteOrderMarks), std::end(kByteOrderMarks), mayBecomeAMark)) {
+      Carry(bytes);
+      return {};
     }
-    AppendUtf8(output_, kReplacementCharacter);
+    markSettled_ = true;
+    for (const auto& [mark, encoding] : kByteOrderMarks) {
+      if (!bytes.starts_with(mark)) continue;
+      encoding_ = encoding;
+      bytes.remove_prefix(mark.size());
+      break;
+    }
   }
-  if (IsHighSurrogate(unit)) {
-    highSurrogate_ = unit;
-    return;
-  }
-  AppendUtf8(output_, IsLowSurrogate(unit) ? kReplacementCharacter : unit);
+  const std::string_view text = Decode(bytes);
+  textOffset_ += text.size();
+  return text;
 }
 
-void TextDecoder::FlushOutput() {
-  if (output_.empty()) return;
-  Emit(output_);
-  output_.clear();
+std::string_view TextDecoder::Decode(std::string_view bytes) {
+  text_.clear();
+  switch (encoding_) {
+    case FileEncoding::Utf8: {
+      if (!utf8_ || check_ == Utf8Check::Skip) return bytes;
+      const std::size_t wellFormed = Utf8WellFormedLength(bytes);
+      const std::string_view rest = bytes.substr(wellFormed);
+      if (rest.empty() || (!ended_ && Utf8CharacterLength(rest) != 0)) {
+        Carry(rest);  // a character cut by the end of the piece
+        return bytes.substr(0, wellFormed);
+      }
+      utf8_ = false;
+      firstOddByte_ = textOffset_ + wellFormed;
+      return bytes;
+    }
+    case FileEncoding::Windows1252:
+      for (const char byte : bytes) AppendWindows1252(text_, byte);
+      return text_;
+    case FileEncoding::Utf8WithMark:
+      while (!bytes.empty()) {
+        const std::size_t wellFormed = Utf8WellFormedLength(bytes);
+        text_.append(bytes.substr(0, wellFormed));
+        bytes.remove_prefix(wellFormed);
+        if (bytes.empty() || (!ended_ && Utf8CharacterLength(bytes) != 0)) break;
+        if (strayBytes_++ == 0) firstOddByte_ = textOffset_ + text_.size();
+        AppendWindows1252(text_, bytes.front());
+        bytes.remove_prefix(1);
+      }
+      Carry(bytes);
+      return text_;
+    case FileEncoding::Utf16LittleEndian:
+    case FileEncoding::Utf16BigEndian:
+      break;
+  }
+  const bool littleEndian = encoding_ == FileEncoding::Utf16LittleEndian;
+  const auto unit = [&bytes, littleEndian](std::size_t at) -> char32_t {
+    const auto first = static_cast<std::uint8_t>(bytes[at]);
+    const auto second = static_cast<std::uint8_t>(bytes[at + 1]);
+    return littleEndian ? first | (second << 8) : (first << 8) | second;
+  };
+  std::size_t at = 0;
+  for (; bytes.size() - at >= 2; at += 2) {
+    char32_t code = unit(at);
+    const bool high = code >= 0xD800 && code <= 0xDBFF;
+    if (high && bytes.size() - at < 4) break;  // its partner may start the next piece
+    if (high && unit(at + 2) >= 0xDC00 && unit(at + 2) <= 0xDFFF) {
+      code = 0x10000 + ((code - 0xD800) << 10) + (unit(at + 2) - 0xDC00);
+      at += 2;
+    }
+    AppendUtf8(text_, code >= 0xD800 && code <= 0xDFFF ? kReplacementCharacter : code);
+  }
+  // What the end of the file cut short: an odd byte, a high surrogate, or both.
+  if (at < bytes.size() && ended_) AppendUtf8(text_, kReplacementCharacter);
+  if (!ended_) Carry(bytes.substr(at));
+  return text_;
 }
 
-void TextDecoder::Emit(std::string_view text) {
-  std::size_t endMarks = 0;
-  while (endMarks < text.size() && text[text.size() - 1 - endMarks] == kEndOfFileMark) ++endMarks;
-  if (endMarks == text.size()) {
-    heldEndMarks_ += endMarks;
-    return;
+void TextDecoder::Carry(std::string_view bytes) {
+  std::memmove(bytes_.data() + kCarryBytes - bytes.size(), bytes.data(), bytes.size());
+  carried_ = bytes.size();
+}
+
+std::string DecodeFileBytes(std::string_view bytes) {
+  const ByteSource read = [bytes](std::uint64_t offset, std::span<char> buffer) {
+    const std::string_view rest = bytes.substr(std::min<std::size_t>(offset, bytes.size()));
+    return std::optional(rest.copy(buffer.data(), buffer.size()));
+  };
+  std::string text;
+  for (const FileEncoding unmarked : {FileEncoding::Utf8, FileEncoding::Windows1252}) {
+    TextDecoder decoder(read, unmarked);
+    text.clear();
+    for (std::string_view piece = decoder.Next(); !piece.empty(); piece = decoder.Next()) text += piece;
+    if (decoder.Encoding() != FileEncoding::Windows1252) break;
   }
-  // Text follows: the Ctrl-Z bytes held back were not at the end after all.
-  static constexpr std::array<char, 64> kMarks = [] {
-    std::array<char, 64> marks{};
-    marks.fill(kEndOfFileMark);
-    return marks;
-  }();
-  while (heldEndMarks_ > 0) {
-    const std::size_t count = static_cast<std::size_t>(std::min<std::uint64_t>(heldEndMarks_, kMarks.size()));
-    sink_(std::string_view(kMarks.data(), count));
-    heldEndMarks_ -= count;
-  }
-  sink_(text.substr(0, text.size() - endMarks));
-  heldEndMarks_ = endMarks;
+  return text;
 }

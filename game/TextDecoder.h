@@ -4,10 +4,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <functional>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
-
-#include "game/Utf8Validator.h"
 
 // The encodings a question file is read in, as a teacher's editor saves it.
 enum class FileEncoding {
@@ -18,92 +18,67 @@ enum class FileEncoding {
   Utf16BigEndian,     // FE FF
 };
 
-// Turns the bytes of a file, arriving in pieces of any size, into UTF-8 text
-// for the line scanner:
+// A file's bytes: reads those at `offset` into the buffer and tells how
+// many, 0 at the end of the file, nothing when reading fails.
+using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset, std::span<char> buffer)>;
+
+// Reads a file piece by piece and hands it on as UTF-8 text:
 //   - a byte-order mark at the start decides the encoding and is dropped;
-//   - a file without one is taken as the constructor says: as UTF-8, passed
-//     on as it stands while a validator watches whether it really is, or as
-//     Windows-1252;
-//   - in a file marked as UTF-8, each byte that is not part of a well-formed
-//     sequence stands for its Windows-1252 character;
+//   - a file without one is read as UTF-8, passed on as it stands, or as
+//     Windows-1252, as the constructor says;
+//   - in a file marked as UTF-8, a byte that is not part of a well-formed
+//     character stands for its Windows-1252 character;
 //   - in UTF-16, a surrogate without its partner and an odd last byte become
 //     U+FFFD, so nothing vanishes unseen;
-//   - Ctrl-Z (1A) bytes at the very end are a DOS end-of-file mark, not text.
-// It holds a few bytes of state and a bounded piece of converted text.
+//   - Ctrl-Z bytes at the very end are a DOS end-of-file mark, not text.
+// It holds one piece of the file and its text (at most three bytes for each
+// byte), whatever the file's size.
 class TextDecoder final {
  public:
-  using Sink = std::function<void(std::string_view)>;
+  static constexpr std::size_t kPieceBytes = 64 * 1024;
 
-  // Whether a file without a mark read as UTF-8 is watched for bytes that
-  // show it is not. A reader that only needs ASCII from the file can do
-  // without.
+  // Whether UTF-8 without a mark is watched for bytes that show it is not,
+  // at the cost of a look at every byte.
   enum class Utf8Check { Watch, Skip };
 
   // `unmarked` is Utf8 or Windows1252.
-  TextDecoder(FileEncoding unmarked, Sink sink, Utf8Check check = Utf8Check::Watch);
+  TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check = Utf8Check::Watch);
 
-  void Feed(std::string_view bytes);
+  // The next piece of text; empty once the file has ended or failed.
+  [[nodiscard]] std::string_view Next();
 
-  // Marks the end of the file: what was held back is settled.
-  void Finish();
-
-  // The encoding as far as the bytes so far tell. For a file without a mark
-  // read as UTF-8 this becomes Windows1252 at the first byte that shows the
-  // file is not UTF-8 (if watched): then it has to be read again as
-  // Windows-1252.
-  [[nodiscard]] FileEncoding Encoding() const;
-
-  // Whether the first bytes have told whether the file has a mark.
-  [[nodiscard]] bool MarkSettled() const { return markSettled_; }
-
-  // For a file without a mark read as UTF-8 that is not UTF-8: the offset
-  // in the file of the first byte that shows it.
-  [[nodiscard]] std::uint64_t FirstNonUtf8Byte() const;
-
-  // For a file marked as UTF-8: how many bytes were read as Windows-1252,
-  // and the offset in the file of the first of them.
+  // As far as the text so far tells: watched UTF-8 without a mark becomes
+  // Windows1252 at the first byte that is not UTF-8.
+  [[nodiscard]] FileEncoding Encoding() const { return utf8_ ? encoding_ : FileEncoding::Windows1252; }
+  [[nodiscard]] bool Failed() const { return failed_; }
+  // Where in the text the first byte that is not UTF-8 went: in watched
+  // UTF-8 without a mark, or in UTF-8 with one (read as Windows-1252).
+  [[nodiscard]] std::optional<std::uint64_t> FirstOddByte() const { return firstOddByte_; }
+  // In UTF-8 with a mark: how many bytes were read as Windows-1252.
   [[nodiscard]] std::uint64_t StrayBytes() const { return strayBytes_; }
-  [[nodiscard]] std::uint64_t FirstStrayByte() const { return firstStrayByte_; }
 
  private:
-  void SettleMark(bool atEnd);
-  void Decode(std::string_view bytes);
-  void DecodeWindows1252(std::string_view bytes);
-  void DecodeMarkedUtf8(std::string_view bytes);
-  void TakeMarkedUtf8(std::uint8_t byte);
-  void StrayPendingBytes();
-  void DecodeUtf16(std::string_view bytes);
-  void TakeUtf16Unit(char16_t unit);
-  void FlushOutput();
-  void Emit(std::string_view text);
+  std::string_view DecodeNextPiece();
+  std::string_view Decode(std::string_view bytes);
+  void Carry(std::string_view bytes);
 
-  FileEncoding unmarked_;
-  Sink sink_;
+  ByteSource read_;
+  FileEncoding encoding_;
   Utf8Check check_;
-  FileEncoding encoding_ = FileEncoding::Utf8;
-  bool markSettled_ = false;
-  std::string head_;
-  Utf8Validator validator_;
-
-  std::string output_;
-  std::uint64_t offset_ = 0;    // in the file, of the first byte Decode takes next
-  std::uint64_t position_ = 0;  // in the file, of the byte being taken
-
-  // A marked UTF-8 sequence not yet complete, and what its next byte must be.
-  std::string pending_;
-  std::uint64_t pendingStart_ = 0;
-  int continuationsLeft_ = 0;
-  std::uint8_t lowest_ = 0x80;
-  std::uint8_t highest_ = 0xBF;
-  std::uint64_t strayBytes_ = 0;
-  std::uint64_t firstStrayByte_ = 0;
-
-  // The first byte of a UTF-16 unit, and a high surrogate waiting for its
-  // low one.
-  bool haveOddByte_ = false;
-  std::uint8_t oddByte_ = 0;
-  char16_t highSurrogate_ = 0;
-
-  // Ctrl-Z bytes seen last, passed on only if text follows them.
-  std::uint64_t heldEndMarks_ = 0;
+  bool markSettled_ = false, ended_ = false, failed_ = false, utf8_ = true;
+  std::uint64_t offset_ = 0, textOffset_ = 0, strayBytes_ = 0;
+  std::optional<std::uint64_t> firstOddByte_;
+  // The bytes of a character cut by the end of a piece go in front of the
+  // next one.
+  static constexpr std::size_t kCarryBytes = 4;
+  std::string bytes_, text_;
+  std::size_t carried_ = 0;
+  // Text ready, and the Ctrl-Z bytes due before it, or held back after it
+  // until text follows them.
+  std::string_view ready_;
+  std::uint64_t marksDue_ = 0, marksHeld_ = 0;
 };
+
+// The text of a whole file held in memory, in the encoding a request
+// settles on.
+[[nodiscard]] std::string DecodeFileBytes(std::string_view bytes);

@@ -2,13 +2,13 @@
 // Feeds arbitrary bytes to the question bank as the file vragen.ini and
 // checks what must hold for any file: no crash, no hang, no unbounded
 // memory (the sanitizers and libFuzzer's limits watch those), text that is
-// always well-formed UTF-8 and never longer than a cut value can be, a scan
-// whose answer does not depend on how the file is cut into pieces, a line
-// survey that finds what a lookup finds, and a reader that answers as a
-// reading of the whole file at once would.
+// always well-formed UTF-8 and never longer than a cut value can be, lines
+// and text that do not depend on how the file is cut into pieces, and a
+// request that answers as a lookup over every surveyed line would.
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -19,15 +19,12 @@
 
 #include "base/Clock.h"
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "game/ProfileReader.h"
-#include "game/ProfileScanner.h"
 #include "game/QuestionBank.h"
-#include "game/TextDecoder.h"
-#include "game/Utf8Validator.h"
+#include "tests/game/InPieces.h"
 
 namespace {
-
-constexpr std::size_t kLongestValue = ProfileScanner::kMaxValueBytes;
 
 void Require(bool condition, const char* what) {
   if (condition) return;
@@ -35,16 +32,9 @@ void Require(bool condition, const char* what) {
   std::abort();
 }
 
-bool IsUtf8(std::string_view text) {
-  Utf8Validator validator;
-  validator.Feed(text);
-  validator.Finish();
-  return validator.Valid();
-}
-
-void RequireSoundText(const std::string& text) {
-  Require(IsUtf8(text), "a value that is not UTF-8");
-  Require(text.size() <= kLongestValue, "a value longer than a cut value can be");
+void RequireSoundText(std::string_view text) {
+  Require(Utf8WellFormedLength(text) == text.size(), "a value that is not UTF-8");
+  Require(text.size() <= ProfileLines::kMaxValueBytes, "a value longer than a cut value can be");
 }
 
 // One file for the whole run, rewritten for every input.
@@ -88,75 +78,48 @@ std::pair<std::string, std::string> RequestedNames(std::string_view input) {
   return {std::string(line.substr(0, bar)), std::string(line.substr(bar + 1))};
 }
 
-void CheckScanIgnoresPieces(std::string_view input, const std::string& section, const std::string& key) {
-  ProfileScanner whole(section, key);
-  whole.Feed(input);
-  whole.Finish();
-
-  // Cut at a place the input chooses, and again into single bytes.
-  const std::size_t cut = input.empty() ? 0 : static_cast<unsigned char>(input[0]) * input.size() / 256;
-  ProfileScanner halves(section, key);
-  halves.Feed(input.substr(0, cut));
-  halves.Feed(input.substr(cut));
-  halves.Finish();
-  Require(halves.Value() == whole.Value(), "the same answer for a file cut in two");
-
-  ProfileScanner bytes(section, key);
-  for (const char c : input) bytes.Feed(std::string_view(&c, 1));
-  bytes.Finish();
-  Require(bytes.Value() == whole.Value(), "the same answer for a file fed byte by byte");
-
-  if (whole.Value()) Require(whole.Value()->size() <= ProfileScanner::kMaxValueBytes, "a value cut to 2047 bytes");
-  Require(whole.HeldBytes() <= 2 * (ProfileScanner::kMaxValueBytes + 1) + section.size() + key.size(),
-          "bounded memory in the scanner");
-}
-
-// The whole input decoded at once, in the encoding a request settles on.
-std::string DecodedAtOnce(std::string_view input) {
-  std::string text;
-  TextDecoder probe(FileEncoding::Utf8, [&text](std::string_view piece) { text += piece; });
-  probe.Feed(input);
-  probe.Finish();
-  if (probe.Encoding() != FileEncoding::Windows1252) return text;
-  text.clear();
-  TextDecoder codePage(FileEncoding::Windows1252, [&text](std::string_view piece) { text += piece; });
-  codePage.Feed(input);
-  codePage.Finish();
-  return text;
-}
-
-// What a tool that reads every line finds for the request: the first
-// entry of the key under the first header of the section.
-std::optional<std::string> SurveyAnswer(std::string_view text, const std::string& section, const std::string& key) {
-  enum class Place { Before, Inside, Past } place = Place::Before;
-  std::optional<std::string> answer;
-  ProfileScanner survey([&](const ProfileLine& line) {
-    if (place == Place::Past || answer) return;
+// The lookup written as plainly as it is defined: the first entry of the
+// key under the first header of the section.
+std::optional<std::string> LookUpInSurvey(const ProfileSurvey& survey, std::string_view section,
+                                          std::string_view key) {
+  bool inSection = false;
+  for (const ProfileLine& line : survey.lines) {
     if (line.kind == ProfileLine::Kind::Header) {
-      if (place == Place::Inside) place = Place::Past;
-      else if (EqualsIgnoringAsciiCase(line.name, section)) place = Place::Inside;
-    } else if (line.kind == ProfileLine::Kind::Entry && place == Place::Inside && EqualsIgnoringAsciiCase(line.name, key)) {
-      answer = line.value;
+      if (inSection) return std::nullopt;
+      inSection = EqualsIgnoringAsciiCase(line.name, section);
+    } else if (inSection && line.kind == ProfileLine::Kind::Entry && EqualsIgnoringAsciiCase(line.name, key)) {
+      return line.value;
     }
-  });
-  survey.Feed(text);
-  survey.Finish();
-  return answer;
+  }
+  return std::nullopt;
 }
 
-// The reader reads the file in pieces and stops as early as it can; its
-// answer must still be that of the whole file decoded at once, and a survey
-// of every line must find the same.
-void CheckReaderAnswersForTheWholeFile(const ProfileReader& reader, std::string_view input,
-                                       const std::string& section, const std::string& key) {
-  const std::string text = DecodedAtOnce(input);
-  ProfileScanner scanner(section, key);
-  scanner.Feed(text);
-  scanner.Finish();
-  Require(SurveyAnswer(text, section, key) == scanner.Value(), "a survey that finds what a lookup finds");
-  constexpr const char* kMissing = "<missing>";
-  const std::string expected = scanner.Value().value_or(kMissing);
-  Require(reader.ReadString(section, key, kMissing) == expected, "the answer of the whole file");
+bool SameSurvey(const ProfileSurvey& a, const ProfileSurvey& b) {
+  const auto sameLine = [](const ProfileLine& x, const ProfileLine& y) {
+    return x.number == y.number && x.kind == y.kind && x.name == y.name && x.value == y.value &&
+           x.valueCut == y.valueCut && x.stoppedAtNul == y.stoppedAtNul;
+  };
+  return a.encoding == b.encoding && a.firstOddLine == b.firstOddLine && a.strayBytes == b.strayBytes &&
+         std::equal(a.lines.begin(), a.lines.end(), b.lines.begin(), b.lines.end(), sameLine);
+}
+
+// The file cut where the input chooses, and into single bytes, reads as it
+// does whole: the same lines, the same answer, the same text.
+void CheckPiecesDoNotMatter(std::string_view input, const ProfileSurvey& whole, const std::string& section,
+                            const std::string& key, const std::optional<std::string>& answer) {
+  const std::size_t cut = input.empty() ? 1 : 1 + static_cast<unsigned char>(input[0]) * input.size() / 256;
+  for (const std::size_t piece : {cut, std::size_t{1}}) {
+    const ByteSource bytes = InPieces(input, piece);
+    const std::optional<ProfileSurvey> surveyed = SurveyProfile(bytes);
+    Require(surveyed && SameSurvey(*surveyed, whole), "the same lines for a file read in pieces");
+    Require(LookUpProfileValue(bytes, section, key) == answer, "the same answer for a file read in pieces");
+    std::string decoded;
+    TextDecoder decoder(bytes, whole.encoding == FileEncoding::Windows1252 ? FileEncoding::Windows1252
+                                                                                       : FileEncoding::Utf8);
+    for (std::string_view next = decoder.Next(); !next.empty(); next = decoder.Next()) decoded += next;
+    Require(decoded == DecodeFileBytes(input), "the same text for a file read in pieces");
+    Require(Utf8WellFormedLength(decoded) == decoded.size(), "text that is UTF-8");
+  }
 }
 
 }  // namespace
@@ -167,13 +130,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   file.Write(input);
 
   const auto [section, key] = RequestedNames(input);
-  CheckScanIgnoresPieces(input, section, key);
+  constexpr const char* kMissing = "<missing>";
+  const std::string answer = ReadProfileString(file.Path(), section, key, kMissing);
+  if (answer != kMissing) RequireSoundText(answer);
 
-  const ProfileReader reader(file.Path());
-  RequireSoundText(reader.ReadString(section, key, ""));
-  CheckReaderAnswersForTheWholeFile(reader, input, section, key);
-  RequireSoundText(reader.ReadString("Overzicht", "Aantal", ""));
-  Require(reader.ReadString("no\nsection", "k", "fallback") == "fallback",
+  const std::optional<ProfileSurvey> survey = SurveyProfileFile(file.Path());
+  Require(survey.has_value(), "a regular file can be surveyed");
+  const std::optional<std::string> surveyed = LookUpInSurvey(*survey, section, key);
+  Require(answer == surveyed.value_or(kMissing), "a request that finds what the survey finds");
+  CheckPiecesDoNotMatter(input, *survey, section, key, surveyed);
+
+  RequireSoundText(ReadProfileString(file.Path(), "Overzicht", "Aantal", ""));
+  Require(ReadProfileString(file.Path(), "no\nsection", "k", "fallback") == "fallback",
           "the fallback for a section no file can hold");
 
   const unsigned millisecond = static_cast<unsigned>(size * 7919U % 86400000U);

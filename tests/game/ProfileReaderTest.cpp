@@ -10,8 +10,11 @@
 #include <unistd.h>
 #endif
 
+#include <functional>
 #include <string>
+#include <vector>
 
+#include "tests/game/InPieces.h"
 #include "tests/game/TempFolder.h"
 #include "tests/game/Utf16Bytes.h"
 
@@ -43,6 +46,9 @@ TEST_P(ProfileReaderCaseTest, ReadsTheValueTheRulesGive) {
   const ReadCase& c = GetParam();
   const auto file = folder_.Write("test.ini", c.file);
   EXPECT_EQ(ReadProfileString(file, c.section, c.key, kFallback), c.expected);
+  const ByteSource bytes = InPieces(c.file, std::max<std::size_t>(1, c.file.size() / 4096));
+  EXPECT_EQ(LookUpProfileValue(bytes, c.section, c.key).value_or(kFallback), c.expected)
+      << "read in small pieces";
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, ProfileReaderCaseTest, testing::Values(
@@ -120,7 +126,7 @@ INSTANTIATE_TEST_SUITE_P(NulBytes, ProfileReaderCaseTest, testing::Values(
 
 // A comment line longer than one read of the file, so that what follows it
 // reaches the reader in a later piece.
-const std::string kLongComment = ";" + std::string(ProfileReader::kReadBufferBytes, '-') + "\n";
+const std::string kLongComment = ";" + std::string(TextDecoder::kPieceBytes, '-') + "\n";
 
 INSTANTIATE_TEST_SUITE_P(Encoding, ProfileReaderCaseTest, testing::Values(
     ReadCase{"Utf8IsReadAsUtf8", "[s]\nk=caf\xC3\xA9\n", "s", "k", "caf\xC3\xA9"},
@@ -193,22 +199,43 @@ INSTANTIATE_TEST_SUITE_P(LongValues, ProfileReaderCaseTest, testing::Values(
                for (int i = 0; i < 1023; ++i) e += "\xC3\xA9";  // 2046 bytes: the next one would be split
                return e;
              }()},
+    ReadCase{"HugeQuotedValueKeepsItsFirst2047Bytes", "[s]\nk=\"" + Repeated('v', 1 << 20) + "\"\n", "s", "k",
+             Repeated('v', 2047)},
+    ReadCase{"TrailingBlanksOfAHugeValueAreTrimmed", "[s]\nk='quoted'" + Repeated(' ', 1 << 20), "s", "k",
+             "quoted"},
+    ReadCase{"HugeKeyInFrontIsPassedOver", "[s]\n" + Repeated('k', 1 << 20) + "=no\nk=yes\n", "s", "k", "yes"},
+    ReadCase{"HugeSectionNameInFrontIsPassedOver", "[" + Repeated('s', 1 << 20) + "]\nk=no\n[s]\nk=yes\n", "s",
+             "k", "yes"},
     ReadCase{"LongKeyInFrontIsPassedOver", "[s]\n" + Repeated('k', 5000) + "=1\nk=2\n", "s", "k", "2"},
     ReadCase{"LongSectionInFrontIsPassedOver", "[" + Repeated('s', 5000) + "]\nk=1\n[s]\nk=2\n", "s", "k",
              "2"}),
     CaseName);
+
+// A file whose bytes after `text` cannot be read: a request that reads on
+// finds it unreadable.
+ByteSource FailingAfter(std::string text) {
+  return [text = std::move(text)](std::uint64_t offset, std::span<char> buffer) -> std::optional<std::size_t> {
+    if (offset >= text.size()) return std::nullopt;
+    return text.copy(buffer.data(), buffer.size(), static_cast<std::size_t>(offset));
+  };
+}
+
+TEST(LookUpProfileValueTest, ReadsNoFurtherThanItsAnswerNeeds) {
+  EXPECT_EQ(LookUpProfileValue(FailingAfter("[s]\nk=plain\n"), "s", "k"), "plain");
+  // A value that is not ASCII holds only if the rest of the file is UTF-8.
+  EXPECT_EQ(LookUpProfileValue(FailingAfter("[s]\nk=caf\xC3\xA9\n"), "s", "k"), std::nullopt);
+}
 
 // Requests that look at the file as it is on disk at that moment.
 class ProfileReaderFileTest : public testing::Test {
  protected:
   TempFolder folder_;
   std::filesystem::path file_ = folder_.Path() / "vragen.ini";
-  ProfileReader reader_{file_};
 
-  [[nodiscard]] std::string Read() const { return reader_.ReadString("s", "k", kFallback); }
+  [[nodiscard]] std::string Read(std::string_view key = "k") const {
+    return ReadProfileString(file_, "s", key, kFallback);
+  }
 };
-
-TEST_F(ProfileReaderFileTest, MissingFileGivesTheFallback) { EXPECT_EQ(Read(), kFallback); }
 
 TEST_F(ProfileReaderFileTest, EveryRequestSeesTheCurrentContent) {
   folder_.Write("vragen.ini", "[s]\nk=first\n");
@@ -251,11 +278,7 @@ TEST_F(ProfileReaderFileTest, SymbolicLinkToAFileIsFollowed) {
 }
 #endif
 
-// Files that must not hang, crash or fill memory; they count as missing.
-TEST_F(ProfileReaderFileTest, DirectoryCountsAsMissing) {
-  std::filesystem::create_directory(file_);
-  EXPECT_EQ(Read(), kFallback);
-}
+TEST_F(ProfileReaderFileTest, MissingFileGivesTheFallback) { EXPECT_EQ(Read(), kFallback); }
 
 #ifdef _WIN32
 // What stands for an unreadable file on Windows: one that another program
@@ -268,40 +291,71 @@ TEST_F(ProfileReaderFileTest, FileHeldWithoutSharingCountsAsMissing) {
   ::CloseHandle(held);
   EXPECT_EQ(Read(), "held");
 }
+
+TEST_F(ProfileReaderFileTest, PipeCountsAsMissingWithoutWaitingForData) {
+  const wchar_t* pipeName = L"\\\\.\\pipe\\tp-profile-reader-test";
+  HANDLE pipe = ::CreateNamedPipeW(pipeName, PIPE_ACCESS_OUTBOUND, PIPE_TYPE_BYTE, 1, 0, 0, 0, nullptr);
+  ASSERT_NE(pipe, INVALID_HANDLE_VALUE);
+  EXPECT_EQ(ReadProfileString(pipeName, "s", "k", kFallback), kFallback);
+  ::CloseHandle(pipe);
+}
 #else
-TEST_F(ProfileReaderFileTest, FifoCountsAsMissingWithoutWaitingForAWriter) {
-  ASSERT_EQ(::mkfifo(file_.c_str(), 0600), 0);
-  EXPECT_EQ(Read(), kFallback);  // would hang here if open() waited
-}
-
-TEST_F(ProfileReaderFileTest, EndlessDeviceCountsAsMissing) {
-  std::filesystem::create_symlink("/dev/zero", file_);
-  EXPECT_EQ(Read(), kFallback);
-}
-
-TEST_F(ProfileReaderFileTest, DanglingLinkCountsAsMissing) {
-  std::filesystem::create_symlink(folder_.Path() / "nowhere.ini", file_);
-  EXPECT_EQ(Read(), kFallback);
-}
-
 TEST_F(ProfileReaderFileTest, UnreadableFileCountsAsMissing) {
   if (::geteuid() == 0) GTEST_SKIP() << "the superuser can read any file";
   folder_.Write("vragen.ini", "[s]\nk=secret\n");
   std::filesystem::permissions(file_, std::filesystem::perms::none);
   EXPECT_EQ(Read(), kFallback);
 }
-
-TEST_F(ProfileReaderFileTest, FileThatFailsToReadCountsAsMissing) {
-  // A regular file whose first read fails: offset 0 of the process's own
-  // memory is never mapped.
-  std::filesystem::create_symlink("/proc/self/mem", file_);
-  EXPECT_EQ(Read(), kFallback);
-}
 #endif
 
-TEST_F(ProfileReaderFileTest, EmptyPathIsNeverTheCurrentFolder) {
-  EXPECT_EQ(ProfileReader({}).ReadString("s", "k", kFallback), kFallback);
+// Names that must not hang, crash or fill memory: a request counts them as
+// missing, and a survey cannot read them.
+struct HostileCase {
+  const char* behaviour;
+  std::function<std::filesystem::path(const std::filesystem::path& folder)> make;
+};
+
+void PrintTo(const HostileCase& c, std::ostream* out) { *out << c.behaviour; }
+
+class HostileFileTest : public testing::TestWithParam<HostileCase> {
+ protected:
+  TempFolder folder_;
+};
+
+TEST_P(HostileFileTest, CountsAsMissing) {
+  const std::filesystem::path file = GetParam().make(folder_.Path());
+  EXPECT_EQ(ReadProfileString(file, "s", "k", kFallback), kFallback);
+  EXPECT_FALSE(SurveyProfileFile(file).has_value());
 }
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, HostileFileTest,
+    testing::Values(
+        HostileCase{"EmptyPathIsNeverTheCurrentFolder", [](const auto&) { return std::filesystem::path(); }},
+        HostileCase{"Folder", [](const auto& folder) { return folder; }},
+#ifdef _WIN32
+        HostileCase{"NulDevice", [](const auto&) { return std::filesystem::path("NUL"); }},
+        HostileCase{"ConsoleInAFolder", [](const auto& folder) { return folder / "CON"; }}
+#else
+        // Opening waits for a writer unless told not to.
+        HostileCase{"FifoWithoutAWriter",
+                    [](const auto& folder) {
+                      const auto fifo = folder / "fifo";
+                      EXPECT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+                      return fifo;
+                    }},
+        HostileCase{"EndlessDevice", [](const auto&) { return std::filesystem::path("/dev/zero"); }},
+        HostileCase{"DanglingLink",
+                    [](const auto& folder) {
+                      std::filesystem::create_symlink(folder / "nowhere.ini", folder / "link.ini");
+                      return folder / "link.ini";
+                    }},
+        // A regular file whose first read fails: offset 0 of the process's
+        // own memory is never mapped.
+        HostileCase{"FileThatFailsToRead", [](const auto&) { return std::filesystem::path("/proc/self/mem"); }}
+#endif
+        ),
+    [](const testing::TestParamInfo<HostileCase>& info) { return std::string(info.param.behaviour); });
 
 TEST_F(ProfileReaderFileTest, ValueAfterAHugeLineIsFound) {
   // A single 16 MiB line in front of the section: read through, not loaded.
@@ -314,7 +368,82 @@ TEST_F(ProfileReaderFileTest, SparseFileOfNulsIsReadThrough) {
   folder_.Write("vragen.ini", "[s]\nj=1\n");
   std::filesystem::resize_file(file_, std::uintmax_t{1} << 26);  // 64 MiB of NUL bytes, not on disk
   EXPECT_EQ(Read(), kFallback);
-  EXPECT_EQ(reader_.ReadString("s", "j", kFallback), "1");
+  EXPECT_EQ(Read("j"), "1");
 }
+
+// Every line of a file as a survey reports it: "number kind name" and, for
+// an entry, "=value"; " (cut)" and " (nul)" mark the flags.
+std::vector<std::string> Shown(const ProfileSurvey& survey) {
+  std::vector<std::string> lines;
+  for (const ProfileLine& line : survey.lines) {
+    static constexpr const char* kKinds[] = {"blank", "comment", "header", "unclosed", "entry", "stray"};
+    std::string shown = std::to_string(line.number) + " " + kKinds[static_cast<int>(line.kind)] + " " + line.name;
+    if (line.kind == ProfileLine::Kind::Entry) shown += "=" + line.value;
+    if (line.valueCut) shown += " (cut)";
+    if (line.stoppedAtNul) shown += " (nul)";
+    lines.push_back(shown);
+  }
+  return lines;
+}
+
+struct SurveyCase {
+  const char* behaviour;
+  std::string file;
+  std::vector<std::string> lines;
+  FileEncoding encoding = FileEncoding::Utf8;
+  std::size_t firstOddLine = 0;
+  std::uint64_t strayBytes = 0;
+};
+
+void PrintTo(const SurveyCase& c, std::ostream* out) { *out << c.behaviour; }
+
+class ProfileSurveyTest : public testing::TestWithParam<SurveyCase> {};
+
+TEST_P(ProfileSurveyTest, ReportsEveryLineAsARequestReadsIt) {
+  const SurveyCase& c = GetParam();
+  for (const std::size_t piece : {c.file.size() + 1, std::size_t{1}}) {
+    const std::optional<ProfileSurvey> survey = SurveyProfile(InPieces(c.file, piece));
+    ASSERT_TRUE(survey.has_value());
+    EXPECT_EQ(Shown(*survey), c.lines) << "pieces of " << piece;
+    EXPECT_EQ(survey->encoding, c.encoding) << "pieces of " << piece;
+    EXPECT_EQ(survey->firstOddLine, c.firstOddLine) << "pieces of " << piece;
+    EXPECT_EQ(survey->strayBytes, c.strayBytes) << "pieces of " << piece;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ProfileSurveyTest,
+    testing::Values(
+        SurveyCase{"KindsOfLine",
+                   "; note\n\n[ Overzicht ] ; count\n Aantal = ' 2 ' \nstray text\n[unclosed\n\f[2]\n#x=1",
+                   {"1 comment ", "2 blank ", "3 header Overzicht", "4 entry Aantal= 2 ", "5 stray stray text",
+                    "6 unclosed unclosed", "7 stray \f[2]", "8 comment "}},
+        SurveyCase{"LineEndsAreCountedOnce", "\r\n[a]\r\nk=1\rj=2\n\r\n  ",
+                   {"1 blank ", "2 header a", "3 entry k=1", "4 entry j=2", "5 blank "}},
+        SurveyCase{"NulBytesEndNamesAndValues", "[s\0x]\nk\0y=ab\0cd\n\0\n[t]u\0]\n"s,
+                   {"1 header s (nul)", "2 entry k=ab (nul)", "3 stray  (nul)", "4 header t]u (nul)"}},
+        SurveyCase{"LongValueIsCut", "k=" + std::string(3000, 'v'),
+                   {"1 entry k=" + std::string(ProfileLines::kMaxValueBytes, 'v') + " (cut)"}},
+        SurveyCase{"EntriesOutsideSectionsAreReportedToo", "k=1\n[s]\nk=2\n[s]\nk=3\n",
+                   {"1 entry k=1", "2 header s", "3 entry k=2", "4 header s", "5 entry k=3"}},
+        SurveyCase{"CodePageFileTellsItsFirstOddLine", "[s]\nk=caf\xC3\xA9\nx=\xE2\x82" "A\n",
+                   {"1 header s", "2 entry k=caf\xC3\x83\xC2\xA9", "3 entry x=\xC3\xA2\xE2\x80\x9A" "A"},
+                   FileEncoding::Windows1252, 3},
+        SurveyCase{"CharacterCutByTheEndIsNoUtf8", "k=a\n\xEF\xBB", {"1 entry k=a", "2 stray \xC3\xAF\xC2\xBB"},
+                   FileEncoding::Windows1252, 2},
+        SurveyCase{"MarkedUtf8CountsItsStrayBytes", "\xEF\xBB\xBF" "k=ok \xC3\xA9\nj=caf\xE9 \xE2\x82",
+                   {"1 entry k=ok \xC3\xA9", "2 entry j=caf\xC3\xA9 \xC3\xA2\xE2\x80\x9A"},
+                   FileEncoding::Utf8WithMark, 2, 3},
+        SurveyCase{"MarkAloneIsAnEmptyFile", "\xEF\xBB\xBF", {}, FileEncoding::Utf8WithMark},
+        SurveyCase{"OnlyTheFirstMarkCounts", "\xEF\xBB\xBF\xFF\xFEk=1", {"1 entry \xC3\xBF\xC3\xBEk=1"},
+                   FileEncoding::Utf8WithMark, 1, 2},
+        SurveyCase{"Utf16BrokenSurrogatesAndAnOddByteAreReplaced",
+                   Utf16(std::u16string{u'k', u'=', 0xD83D, 0xDE00, 0xD83D, u'a', 0xDE00}, true) + "!",
+                   {"1 entry k=\xF0\x9F\x98\x80\xEF\xBF\xBD" "a\xEF\xBF\xBD\xEF\xBF\xBD"},
+                   FileEncoding::Utf16LittleEndian},
+        SurveyCase{"Utf16BigEndianCutShortInAHighSurrogate", Utf16(u"[s]\r\nk=caf\u00E9\xD83D", false) + "!",
+                   {"1 header s", "2 entry k=caf\xC3\xA9\xEF\xBF\xBD"}, FileEncoding::Utf16BigEndian},
+        SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}}),
+    [](const testing::TestParamInfo<SurveyCase>& info) { return std::string(info.param.behaviour); });
 
 }  // namespace

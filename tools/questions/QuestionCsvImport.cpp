@@ -5,25 +5,10 @@
 #include <array>
 
 #include "base/Text.h"
-#include "game/ProfileScanner.h"
+#include "game/ProfileLines.h"
 #include "game/TextDecoder.h"
 
 namespace {
-
-// The whole file as UTF-8, in the encoding the question reader would take
-// it in.
-std::string DecodedText(std::string_view bytes) {
-  std::string text;
-  TextDecoder probe(FileEncoding::Utf8, [&text](std::string_view piece) { text += piece; });
-  probe.Feed(bytes);
-  probe.Finish();
-  if (probe.Encoding() != FileEncoding::Windows1252) return text;
-  text.clear();
-  TextDecoder codePage(FileEncoding::Windows1252, [&text](std::string_view piece) { text += piece; });
-  codePage.Feed(bytes);
-  codePage.Finish();
-  return text;
-}
 
 // The separator the first row uses most outside quotes; a comma when none.
 char DetectSeparator(std::string_view text) {
@@ -113,7 +98,7 @@ std::string AsValue(std::string_view text) {
 }  // namespace
 
 std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) {
-  const std::string text = DecodedText(bytes);
+  const std::string text = DecodeFileBytes(bytes);
   const std::vector<Row> rows = SplitRows(text, DetectSeparator(text));
   CsvQuestions result;
   for (std::size_t r = 0; r < rows.size(); ++r) {
@@ -132,7 +117,7 @@ std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) 
                                         "two wrong answers"};
     }
     for (const std::string& field : fields) {
-      if (AsValue(field).size() > ProfileScanner::kMaxValueBytes) {
+      if (AsValue(field).size() > ProfileLines::kMaxValueBytes) {
         return CsvRefusal{row.number, "row " + std::to_string(row.number) +
                                           " has a text longer than the 2047 bytes the game reads"};
       }

@@ -13,8 +13,8 @@
 
 #include "base/IntegerText.h"
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "game/ProfileReader.h"
-#include "game/RegularFile.h"
 #include "ui/Caption.h"
 
 namespace {
@@ -28,11 +28,6 @@ std::string Folded(std::string_view name) {
     if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
   }
   return folded;
-}
-
-std::size_t CharacterCount(std::string_view utf8) {
-  return static_cast<std::size_t>(
-      std::count_if(utf8.begin(), utf8.end(), [](char c) { return (static_cast<unsigned char>(c) & 0xC0) != 0x80; }));
 }
 
 // A text as a message quotes it: control characters made visible, and cut
@@ -105,7 +100,7 @@ bool LooksLikeANumber(std::string_view name) {
   return !name.empty() && std::all_of(name.begin(), name.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
-std::string EncodingInWords(const ProfileSurvey& survey, const std::filesystem::path& file);
+std::string EncodingInWords(const ProfileSurvey& survey);
 
 // Collects what the game will not read, or will read otherwise than meant.
 class Checker final {
@@ -113,12 +108,10 @@ class Checker final {
   Checker(const std::filesystem::path& file, const DisplayLimits& limits) : file_(file), limits_(limits) {}
 
   std::optional<QuestionFileCheck> Run() {
-    std::vector<ProfileLine> lines;
-    const std::optional<ProfileSurvey> survey =
-        SurveyProfileFile(file_, [&lines](const ProfileLine& line) { lines.push_back(line); });
+    const std::optional<ProfileSurvey> survey = SurveyProfileFile(file_);
     if (!survey) return std::nullopt;
-    result_.encoding = EncodingInWords(*survey, file_);
-    for (const ProfileLine& line : lines) TakeLine(line);
+    result_.encoding = EncodingInWords(*survey);
+    for (const ProfileLine& line : survey->lines) TakeLine(line);
     CheckOverview();
     CheckSections();
     std::stable_sort(result_.findings.begin(), result_.findings.end(),
@@ -330,7 +323,7 @@ class Checker final {
       }
       break;
     }
-    const std::size_t characters = CharacterCount(ui::ParseCaption(text).Text);
+    const std::size_t characters = Utf8CharacterCount(ui::ParseCaption(text).Text);
     if (characters > limit) {
       Find(line, what + " has " + std::to_string(characters) + " characters; the window shows about " +
                      std::to_string(limit) + ", so its end may not show");
@@ -375,38 +368,19 @@ class Checker final {
   std::size_t aantalLine_ = 0;
 };
 
-// The line of the file that holds the byte at `offset`.
-std::size_t LineOfOffset(const std::filesystem::path& path, std::uint64_t offset) {
-  RegularFile file(path);
-  std::array<char, 64 * 1024> buffer{};
-  std::size_t line = 1;
-  std::uint64_t at = 0;
-  char previous = '\0';
-  while (at < offset) {
-    const std::optional<std::size_t> count = file.Read(buffer);
-    if (!count || *count == 0) break;
-    for (std::size_t i = 0; i < *count && at < offset; ++i, ++at) {
-      const char c = buffer[i];
-      if (c == '\r' || (c == '\n' && previous != '\r')) ++line;
-      previous = c;
-    }
-  }
-  return line;
-}
-
-std::string EncodingInWords(const ProfileSurvey& survey, const std::filesystem::path& file) {
+std::string EncodingInWords(const ProfileSurvey& survey) {
   switch (survey.encoding) {
     case FileEncoding::Utf8:
       return "UTF-8";
     case FileEncoding::Windows1252:
       return "Windows-1252, since the file is not UTF-8 (line " +
-             std::to_string(LineOfOffset(file, survey.firstOddByte)) +
+             std::to_string(survey.firstOddLine) +
              " is the first with a byte that UTF-8 does not allow)";
     case FileEncoding::Utf8WithMark:
       if (survey.strayBytes == 0) return "UTF-8 (with a byte-order mark)";
       return "UTF-8 (with a byte-order mark); " + std::to_string(survey.strayBytes) +
              (survey.strayBytes == 1 ? " byte that is not UTF-8 is" : " bytes that are not UTF-8 are") +
-             " read as Windows-1252, the first on line " + std::to_string(LineOfOffset(file, survey.firstOddByte));
+             " read as Windows-1252, the first on line " + std::to_string(survey.firstOddLine);
     case FileEncoding::Utf16LittleEndian:
       return "UTF-16 little-endian (Windows \"Unicode\")";
     case FileEncoding::Utf16BigEndian:

