@@ -36,7 +36,8 @@ echo "=== win32: configure and build with warnings as errors, then check the exe
 cmake --preset win32
 cmake --build --preset win32 -j "$jobs"
 scripts/check-windows-executable.sh build/win32/app/tolvanix-plimbora.exe i386
-scripts/make-windows-zips.sh
+echo "=== dist: the Debian package, the Windows zips and installers"
+scripts/make-dist.sh
 
 # A short fuzzing run of every fuzz target, starting from its seed corpus.
 # New inputs go to a scratch folder so the seed corpus stays as written; an
