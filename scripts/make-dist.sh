@@ -48,7 +48,7 @@ for preset in win32 win64; do
   echo "=== dist: the $preset zip and installer"
   stage="$stages/$preset/tolvanix-plimbora"
   mkdir -p "$stage"
-  cp "build/$preset/app/tolvanix-plimbora.exe" "build/$preset/tools/questions/tolvanix-plimbora-questions.exe" "$stage/"
+  cp "build/$preset/app/tolvanix-plimbora.exe" "build/$preset/app/tolvanix-plimbora-questions.exe" "$stage/"
   crlf assets/vragen.ini "$stage/vragen.ini"
   crlf assets/windows-readme.txt "$stage/README.txt"
   crlf LICENSE "$stage/LICENSE.txt"
