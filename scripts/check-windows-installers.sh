@@ -93,11 +93,13 @@ for _ in $(seq 150); do
   sleep 0.1
 done
 [ -n "$console" ] || fail "no console window for the tool after a drop"
-sleep 1
+# Long enough for the check to be written; the window must still be there.
+sleep 3
 import -window root "$shots/tool-after-drop.png"
-pgrep -f 'tolvanix-plimbora-questions.exe' >/dev/null || fail "the tool's console did not wait for a key"
-xdotool windowfocus "$console" 2>/dev/null || true
+xwininfo -id "$console" >/dev/null 2>&1 || fail "the tool's console window closed without waiting for a key"
 xdotool key --window "$console" space
+for _ in $(seq 100); do xwininfo -id "$console" >/dev/null 2>&1 || break; sleep 0.1; done
+xwininfo -id "$console" >/dev/null 2>&1 && fail "the tool's console window stayed after a key"
 "$wineserver" -w
 
 # An upgrade to a next version keeps the questions a school changed.
