@@ -27,6 +27,9 @@ conffile=/etc/tolvanix-plimbora/vragen.ini
 dpkg-query -W -f='${Conffiles}\n' tolvanix-plimbora | grep -q " $conffile " ||
   fail "$conffile is not kept as a configuration file"
 [ "$(readlink /usr/lib/tolvanix-plimbora/vragen.ini)" = "$conffile" ] || fail "the game has no link to $conffile"
+desktop-file-validate /usr/share/applications/tolvanix-plimbora.desktop || fail "the menu entry is not valid"
+appstreamcli validate --no-net /usr/share/metainfo/io.github.tolvanix.plimbora.metainfo.xml >/dev/null ||
+  fail "the AppStream metadata is not valid"
 
 # The game from the menu entry's command, from another folder, until its
 # window shows.

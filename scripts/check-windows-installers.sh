@@ -37,6 +37,13 @@ table Shortcut | grep -Fq $'\t[INSTALLDIR]tolvanix-plimbora.exe\t' || fail "the 
 msiinfo suminfo "$msi32" | grep -q '^Template: Intel;' || fail "the 32-bit installer is not for 32-bit Windows"
 echo "installer check: the 32-bit installer's files, shortcut, version and upgrade code are in place"
 
+# The zips beside the installers hold the same files, in a folder.
+for msi in "$msi32" "$msi64"; do
+  zip=${msi%.msi}.zip
+  listed=$(cmake -E tar tf "$zip" | sed -n 's|^tolvanix-plimbora/\(.\)|\1|p' | sort | tr '\n' ' ')
+  [ "$listed" = "$files " ] || fail "$(basename "$zip") holds $listed"
+done
+
 # --- The 64-bit installer under Wine.
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver

@@ -51,6 +51,7 @@ done
 packaging_start=$SECONDS
 echo "=== dist: the Debian package, the Windows zips and installers"
 scripts/make-dist.sh
+(cd dist && sha256sum --check --quiet SHA256SUMS)
 echo "=== dist: install, run and purge the Debian package"
 scripts/check-deb.sh "dist/tolvanix-plimbora_${version}_amd64.deb" build/dist-screenshots
 echo "=== dist: the Windows installers"

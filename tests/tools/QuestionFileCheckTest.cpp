@@ -131,6 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {{9, "Foutb of question 1 is the same answer as Fouta"}}},
         CheckCase{"SingleAmpersand", Replaced(kGood, "=Carbon dioxide", "=Salt & pepper"),
                   {{13, "single \"&\" before \" \""}}},
+        // "&&" mends the button only: the box after a wrong answer shows the
+        // right answer as written.
+        CheckCase{"AmpersandInTheRightAnswer", Replaced(kGood, "=Eight", "=Eight &"),
+                  {{7, "write \"&&\" to show \"&\" on the button (the box after a wrong answer shows it as "
+                        "written, \"&&\")"}}},
         CheckCase{"AmpersandAtTheEnd", Replaced(kGood, "=Neon", "=Neon &"), {{15, "ends in a single \"&\""}}},
         CheckCase{"QuestionTooLongForTheWindow", Replaced(kGood, "How many", std::string(230, 'w') + " How many"),
                   {{6, "has 264 characters; the window shows about 250"}}},
