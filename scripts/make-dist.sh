@@ -8,8 +8,8 @@
 #                                             the Windows installers (wixl)
 #   SHA256SUMS
 #
-# VERSION is the CMake project's version, the only place it is written; the
-# AppStream release list and the Debian changelog must name it first.
+# VERSION is the CMake project's version; the newest entries of the AppStream
+# release list and of the Debian changelog must name it too.
 # Builds what it packs with the release, win32 and win64 presets.
 #
 #   scripts/make-dist.sh
@@ -54,9 +54,7 @@ for preset in win32 win64; do
   crlf LICENSE "$stage/LICENSE.txt"
   zip="$PWD/dist/tolvanix-plimbora-$version-$preset.zip"
   (cd "$stages/$preset" && cmake -E tar cf "$zip" --format=zip tolvanix-plimbora)
-
-  cp assets/icon.ico "$stages/$preset/"
-  scripts/make-windows-installer.sh "$stage" "$stages/$preset/icon.ico" "$version" "$preset" \
+  scripts/make-windows-installer.sh "$stage" assets/icon.ico "$version" "$preset" \
     "dist/tolvanix-plimbora-$version-$preset.msi"
 done
 
