@@ -15,14 +15,14 @@ if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 fail() { echo "deb check: $*" >&2; exit 1; }
 # No answer can come from the terminal: a question from dpkg fails the check.
-apt() { "${sudo[@]}" apt-get -y -q "$@" </dev/null >/dev/null; }
-purge() { apt remove --purge tolvanix-plimbora; }
+apt_get() { "${sudo[@]}" apt-get -y -q "$@" </dev/null >/dev/null; }
+purge() { apt_get remove --purge tolvanix-plimbora; }
 
 lintian --fail-on error "$deb" || fail "lintian finds errors in $deb"
 
 # A package left by an earlier run would hide what this one installs.
 if dpkg-query -W -f='${Status}' tolvanix-plimbora 2>/dev/null | grep -q 'installed'; then purge; fi
-apt install "$deb"
+apt_get install "$deb"
 conffile=/etc/tolvanix-plimbora/vragen.ini
 dpkg-query -W -f='${Conffiles}\n' tolvanix-plimbora | grep -q " $conffile " ||
   fail "$conffile is not kept as a configuration file"
@@ -54,7 +54,7 @@ tolvanix-plimbora-questions check >/dev/null || fail "the installed tool does no
 # A school's own questions survive a reinstall of the package.
 "${sudo[@]}" sh -c "printf '; Our own questions follow.\n' >> $conffile"
 before=$(sha256sum <"$conffile")
-apt install --reinstall "$deb"
+apt_get install --reinstall "$deb"
 [ "$(sha256sum <"$conffile")" = "$before" ] || fail "a reinstall replaced the changed $conffile"
 
 purge
