@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,8 @@ struct SearchCase {
   std::vector<std::string> nearMisses;
   std::string advice;  // words the advice holds; empty for no advice
 };
+
+void PrintTo(const SearchCase& c, std::ostream* os) { *os << c.behaviour; }
 
 class QuestionFileSearchTest : public testing::TestWithParam<SearchCase> {};
 

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ struct CommandLineCase {
   bool ownsConsole;
   QuestionsCommand expected;
 };
+
+void PrintTo(const CommandLineCase& c, std::ostream* os) { *os << c.behaviour; }
 
 QuestionsCommand Expect(Kind kind, const char* file, const char* output, bool ask, bool wait) {
   QuestionsCommand command;
