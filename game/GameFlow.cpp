@@ -102,7 +102,7 @@ void GameFlow::Button1Click(TObject& /*Sender*/) {
 // random (a blocked push still counts) and drops it; the caller's MoveDown
 // then fixes it.
 void GameFlow::PunishWrongAnswer() {
-  ui::ShowMessageBox(kCorrectAnswerPrefix + controls_.RadioButton1.Caption(), kApplicationTitle, kGameBoxFlags,
+  ui::ShowMessageBox(CorrectAnswerText(controls_.RadioButton1.Caption()), kApplicationTitle, kGameBoxFlags,
                      ui::MessageBoxOwner::None);
   const std::int32_t shifts = RandomBelow(4) + 1;
   for (std::int32_t shift = 0; shift < shifts; ++shift) {
@@ -182,3 +182,5 @@ void GameFlow::DeselectAnswers() {
   controls_.RadioButton2.SetChecked(false);
   controls_.RadioButton3.SetChecked(false);
 }
+
+std::string CorrectAnswerText(std::string_view correct) { return kCorrectAnswerPrefix + std::string(correct); }

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "base/Object.h"
 #include "game/GameControls.h"
@@ -72,3 +74,7 @@ class GameFlow final {
   QuestionBank bank_;
   std::int32_t score_ = 0;
 };
+
+// The text of the box that names the right answer after a wrong one. The
+// box shows the caption as written, "&" marks and all, unlike the button.
+[[nodiscard]] std::string CorrectAnswerText(std::string_view correct);

@@ -13,6 +13,8 @@ packages=(
   # The Windows builds, cross-compiled, and their tests under 64-bit Wine.
   mingw-w64 g++-mingw-w64-i686-posix g++-mingw-w64-x86-64-posix googletest
   wine64 xdotool imagemagick
+  # The packages in dist/ and their checks.
+  dpkg-dev file lintian desktop-file-utils appstream wixl msitools binutils
 )
 
 missing=()

@@ -2,7 +2,9 @@
 # Builds the game and runs every test: the release build with g++, then the
 # AddressSanitizer + UndefinedBehaviorSanitizer build with clang++, then the
 # Windows games cross-compiled with MinGW-w64: the 64-bit one with its
-# tests under Wine, the 32-bit one checked without running it.
+# tests under Wine, the 32-bit one checked without running it; then the
+# packages in dist/, installed, run and removed again. Installing the Debian
+# package needs root or sudo, as installing the dependencies does.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -31,12 +33,33 @@ echo "=== win64: configure, build and test under Wine"
 cmake --preset win64
 cmake --build --preset win64 -j "$jobs"
 ctest --preset win64 -j "$jobs"
-scripts/check-windows-executable.sh build/win64/app/tolvanix-plimbora.exe x86-64
-echo "=== win32: configure and build with warnings as errors, then check the executable"
+version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/release/CPackConfig.cmake)
+for program in tolvanix-plimbora tolvanix-plimbora-questions; do
+  scripts/check-windows-executable.sh "build/win64/app/$program.exe" x86-64 "$version"
+done
+echo "=== win32: configure and build with warnings as errors, then check the executables"
 cmake --preset win32
 cmake --build --preset win32 -j "$jobs"
-scripts/check-windows-executable.sh build/win32/app/tolvanix-plimbora.exe i386
-scripts/make-windows-zips.sh
+for program in tolvanix-plimbora tolvanix-plimbora-questions; do
+  scripts/check-windows-executable.sh "build/win32/app/$program.exe" i386 "$version"
+done
+
+# What users download, made and then installed, run and removed as they
+# would: the Debian package on this machine with apt, the 64-bit installer
+# under Wine (the 32-bit one by its tables), the 32-bit game under 32-bit
+# Wine where the machine allows it.
+packaging_start=$SECONDS
+echo "=== dist: the Debian package, the Windows zips and installers"
+scripts/make-dist.sh
+(cd dist && sha256sum --check --quiet SHA256SUMS)
+echo "=== dist: install, run and purge the Debian package"
+scripts/check-deb.sh "dist/tolvanix-plimbora_${version}_amd64.deb" build/dist-screenshots
+echo "=== dist: the Windows installers"
+scripts/check-windows-installers.sh "dist/tolvanix-plimbora-$version-win32.msi" \
+  "dist/tolvanix-plimbora-$version-win64.msi" "$version" build/dist-screenshots
+echo "=== win32: the game under 32-bit Wine, where this machine allows it"
+scripts/try-32-bit-wine.sh build/win32/app/tolvanix-plimbora.exe build/dist-screenshots/win32-game
+echo "=== dist: packaging and its checks took $((SECONDS - packaging_start)) s"
 
 # A short fuzzing run of every fuzz target, starting from its seed corpus.
 # New inputs go to a scratch folder so the seed corpus stays as written; an

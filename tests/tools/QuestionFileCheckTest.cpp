@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <sstream>
 #include <stdexcept>
@@ -130,6 +131,11 @@ INSTANTIATE_TEST_SUITE_P(
                   {{9, "Foutb of question 1 is the same answer as Fouta"}}},
         CheckCase{"SingleAmpersand", Replaced(kGood, "=Carbon dioxide", "=Salt & pepper"),
                   {{13, "single \"&\" before \" \""}}},
+        // "&&" mends the button only: the box after a wrong answer shows the
+        // right answer as written.
+        CheckCase{"AmpersandInTheRightAnswer", Replaced(kGood, "=Eight", "=Eight &"),
+                  {{7, "write \"&&\" to show \"&\" on the button (the box after a wrong answer shows it as "
+                        "written, \"&&\")"}}},
         CheckCase{"AmpersandAtTheEnd", Replaced(kGood, "=Neon", "=Neon &"), {{15, "ends in a single \"&\""}}},
         CheckCase{"QuestionTooLongForTheWindow", Replaced(kGood, "How many", std::string(230, 'w') + " How many"),
                   {{6, "has 264 characters; the window shows about 250"}}},
@@ -195,11 +201,44 @@ TEST(QuestionFileCheckTest, ShowsEveryQuestionAsTheGameShowsIt) {
   ASSERT_TRUE(check);
   std::ostringstream report;
   PrintQuestionFileCheck(*check, report);
+  // The button shows "&&" as "&"; the box after a wrong answer shows the
+  // text as written.
   EXPECT_NE(report.str().find("Question 2\n  Vraag: \"Which gas do plants take in from the air?\"\n"
-                              "  Juist: \"Salt & pepper\"\n  Fouta: \"Helium\"\n  Foutb: \"Neon\"\n"),
+                              "  Juist: \"Salt & pepper\"\n"
+                              "         after a wrong answer the game's box shows it as written:\n"
+                              "         \"The correct answer was: Salt && pepper\"\n"
+                              "  Fouta: \"Helium\"\n  Foutb: \"Neon\"\n"),
             std::string::npos)
       << report.str();
+  const std::size_t boxLine = report.str().find("after a wrong answer");
+  EXPECT_EQ(report.str().find("after a wrong answer", boxLine + 1), std::string::npos)
+      << "only an answer whose button differs from its text gets the box's line";
   EXPECT_NE(report.str().find("All fine"), std::string::npos);
+}
+
+TEST(QuestionFileCheckTest, ShowsALongTextWholeWrappedAtBlanks) {
+  TempFolder folder;
+  std::string question;
+  for (int word = 1; word <= 40; ++word) question += "word" + std::to_string(word) + " ";
+  question += "end?";
+  const auto file = folder.Write("vragen.ini", Replaced(kGood, "How many legs does a spider have?", question));
+  const std::optional<QuestionFileCheck> check = CheckQuestionFile(file);
+  ASSERT_TRUE(check);
+  std::ostringstream report;
+  PrintQuestionFileCheck(*check, report);
+  const std::string shown = report.str().substr(report.str().find("  Vraag: "));
+  const std::string text = shown.substr(0, shown.find("\n  Juist:"));
+  EXPECT_EQ(text.find("..."), std::string::npos) << text;
+  std::string unwrapped;
+  std::istringstream lines(text);
+  std::size_t longest = 0;
+  for (std::string line; std::getline(lines, line);) {
+    longest = std::max(longest, line.size());
+    if (!unwrapped.empty()) unwrapped += ' ';
+    unwrapped.append(line, std::min(line.find_first_not_of(' '), line.size()));
+  }
+  EXPECT_EQ(unwrapped, "Vraag: \"" + question + "\"");
+  EXPECT_LE(longest, 80u) << text;
 }
 
 TEST(QuestionFileCheckTest, UnreadableFileHasNoCheckAndAReason) {

@@ -47,9 +47,13 @@ class QuestionsCommandTest : public testing::Test {
  protected:
   // Runs the command with `arguments`; its exit status, with standard output
   // and error kept in files of the folder.
-  int Run(const std::string& arguments) const {
-    std::string command = Word(TP_QUESTIONS_COMMAND) + " " + arguments + " >" + Word(folder_.Path() / "out") +
-                          " 2>" + Word(folder_.Path() / "err");
+  // `input`, when given, names the file in the folder that is its standard
+  // input; `program` replaces the built command.
+  int Run(const std::string& arguments, const std::string& input = {},
+          const std::filesystem::path& program = TP_QUESTIONS_COMMAND) const {
+    std::string command = Word(program) + " " + arguments + " >" + Word(folder_.Path() / "out") + " 2>" +
+                          Word(folder_.Path() / "err");
+    if (!input.empty()) command += " <" + Word(folder_.Path() / input);
 #ifdef _WIN32
     // cmd.exe takes the first and the last quote off a line that starts
     // with one; these two are there to be taken.
@@ -90,9 +94,52 @@ TEST_F(QuestionsCommandTest, ImportWritesTheFileOrNamesTheRowItRefuses) {
   EXPECT_FALSE(std::filesystem::exists(folder_.Path() / "refused.ini"));
 }
 
+TEST_F(QuestionsCommandTest, ImportChecksWhatItWroteAndReportsWhatNeedsMending) {
+  folder_.Write("alike.csv", "Q?;C;A;A\n");
+  EXPECT_EQ(Run("import " + In("alike.csv") + " -o " + In("vragen.ini")), 1);
+  EXPECT_NE(Output("err").find("1 question written"), std::string::npos) << Output("err");
+  EXPECT_NE(Output("err").find("vragen.ini: Line 9: Foutb of question 1 is the same answer as Fouta"),
+            std::string::npos)
+      << Output("err");
+  EXPECT_EQ(Run("import " + In("alike.csv")), 1);
+  EXPECT_EQ(Output("out"), Output("vragen.ini"));
+  EXPECT_NE(Output("err").find("output: Line 9: Foutb"), std::string::npos) << Output("err");
+}
+
+// A spreadsheet dropped on the tool's icon becomes vragen.ini beside it; one
+// that is there already is replaced only on a yes.
+TEST_F(QuestionsCommandTest, DroppedSpreadsheetReplacesQuestionsOnlyOnAYes) {
+  folder_.Write("toets.csv", "Q?;C;A;B\n");
+  folder_.Write("vragen.ini", "; ours\n");
+  folder_.Write("no", "");
+  folder_.Write("yes", "y\n");
+  EXPECT_EQ(Run(In("toets.csv"), "no"), 1);
+  EXPECT_EQ(Output("vragen.ini"), "; ours\n");
+  EXPECT_NE(Output("out").find("stays as it was"), std::string::npos) << Output("out");
+  EXPECT_EQ(Run(In("toets.csv"), "yes"), 0);
+  EXPECT_NE(Output("vragen.ini").find("Vraag=Q?"), std::string::npos);
+  std::filesystem::remove(folder_.Path() / "vragen.ini");
+  EXPECT_EQ(Run(In("toets.csv"), "no"), 0) << "with no vragen.ini there, nothing is asked";
+  EXPECT_NE(Output("vragen.ini").find("Vraag=Q?"), std::string::npos);
+}
+
+// Without a file, check looks beside itself, where it is installed beside
+// the game.
+TEST_F(QuestionsCommandTest, CheckWithoutAFileChecksTheQuestionsBesideIt) {
+  const std::filesystem::path tool = folder_.Path() / std::filesystem::path(TP_QUESTIONS_COMMAND).filename();
+  std::filesystem::copy_file(TP_QUESTIONS_COMMAND, tool);
+  folder_.Write("vragen.ini.txt", "[Overzicht]\nAantal=1\n");
+  EXPECT_EQ(Run("check", {}, tool), 2);
+  EXPECT_NE(Output("err").find("there is vragen.ini.txt instead"), std::string::npos) << Output("err");
+  std::filesystem::copy_file(TP_SAMPLE_QUESTION_BANK, folder_.Path() / "vragen.ini");
+  EXPECT_EQ(Run("check", {}, tool), 0);
+  EXPECT_NE(Output("out").find("All fine"), std::string::npos);
+  EXPECT_NE(Output("out").find("Note: beside vragen.ini lies vragen.ini.txt"), std::string::npos) << Output("out");
+}
+
 TEST_F(QuestionsCommandTest, HelpOnRequestUsageOnAMistake) {
   EXPECT_EQ(Run("--help"), 0);
-  EXPECT_NE(Output("out").find("check FILE"), std::string::npos);
+  EXPECT_NE(Output("out").find("check [FILE]"), std::string::npos);
   EXPECT_EQ(Run("chek file.ini"), 2);
   EXPECT_NE(Output("err").find("Usage:"), std::string::npos);
 }

@@ -14,13 +14,16 @@
 #include "base/IntegerText.h"
 #include "base/Text.h"
 #include "base/Utf8.h"
+#include "game/GameFlow.h"
 #include "game/ProfileReader.h"
 #include "ui/Caption.h"
 
 namespace {
 
 constexpr std::array<const char*, 4> kQuestionKeys = {"Vraag", "Juist", "Fouta", "Foutb"};
-constexpr std::size_t kQuotedTextLength = 60;
+// Where the questions' texts wrap when shown, so that a long one reads in a
+// console of 80 columns.
+constexpr std::size_t kShownLineCharacters = 70;
 
 std::string Folded(std::string_view name) {
   std::string folded(name);
@@ -30,25 +33,41 @@ std::string Folded(std::string_view name) {
   return folded;
 }
 
-// A text as a message quotes it: control characters made visible, and cut
-// when long.
+// A text as a message quotes it, whole, with control characters made
+// visible.
 std::string Quoted(std::string_view text) {
   std::string shown;
-  std::size_t characters = 0;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    if ((byte & 0xC0) != 0x80 && ++characters > kQuotedTextLength) {
-      shown += "...";
-      break;
-    }
+  for (const char c : text) {
+    const auto byte = static_cast<unsigned char>(c);
     if (byte < 0x20 || byte == 0x7F) {
       static constexpr char kHex[] = "0123456789ABCDEF";
       shown += std::string("<") + kHex[byte >> 4] + kHex[byte & 0xF] + ">";
     } else {
-      shown += text[i];
+      shown += c;
     }
   }
   return "\"" + shown + "\"";
+}
+
+// A quoted text broken at blanks into lines of about kShownLineCharacters,
+// the later ones indented by `indent`; a word longer than a line stays whole.
+std::string Wrapped(std::string_view text, std::size_t indent) {
+  const std::string quoted = Quoted(text);
+  std::string wrapped;
+  std::size_t lineStart = 0;
+  std::size_t lastBlank = std::string::npos;
+  std::size_t characters = 0;
+  for (std::size_t i = 0; i < quoted.size(); ++i) {
+    if ((static_cast<unsigned char>(quoted[i]) & 0xC0) != 0x80) ++characters;
+    if (quoted[i] == ' ') lastBlank = i;
+    if (characters > kShownLineCharacters && lastBlank != std::string::npos) {
+      wrapped.append(quoted, lineStart, lastBlank - lineStart).append("\n").append(indent, ' ');
+      lineStart = lastBlank + 1;
+      lastBlank = std::string::npos;
+      characters = Utf8CharacterCount(std::string_view(quoted).substr(lineStart, i + 1 - lineStart));
+    }
+  }
+  return wrapped.append(quoted, lineStart);
 }
 
 // The first control character in a UTF-8 text, in words, or nothing. Tabs
@@ -307,6 +326,11 @@ class Checker final {
       Find(line, present ? what + " is empty" : question + " has no " + key + "=, so the game shows it empty");
       return;
     }
+    // The box after a wrong answer shows the right one as written, so "&&"
+    // mends only the button.
+    const std::string inTheBox = std::string_view(key) == "Juist"
+                                     ? " on the button (the box after a wrong answer shows it as written, \"&&\")"
+                                     : "";
     for (std::size_t i = 0; i < text.size(); ++i) {
       if (text[i] != '&') continue;
       if (i + 1 < text.size() && text[i + 1] == '&') {
@@ -314,12 +338,13 @@ class Checker final {
         continue;
       }
       if (i + 1 == text.size()) {
-        Find(line, what + " ends in a single \"&\", which the game does not show; write \"&&\" to show \"&\"");
+        Find(line, what + " ends in a single \"&\", which the game does not show; write \"&&\" to show \"&\"" +
+                       inTheBox);
       } else {
         const std::size_t length = Utf8CharacterLength(text, i + 1);
         Find(line, what + " has a single \"&\" before \"" + text.substr(i + 1, length) +
                        "\": the game does not show the \"&\" but underlines the letter after it; write \"&&\" to "
-                       "show \"&\"");
+                       "show \"&\"" + inTheBox);
       }
       break;
     }
@@ -402,16 +427,29 @@ void PrintQuestionFileCheck(const QuestionFileCheck& check, std::ostream& out) {
   else if (check.count > 1) out << " (the game draws questions 1 to " << check.count << ")";
   else if (check.count == 0) out << " (the game always draws question 1)";
   out << "\n";
+  constexpr std::size_t kIndent = 9;  // "  Vraag: "
   for (const CheckedQuestion& question : check.questions) {
     out << "\nQuestion " << question.number << "\n";
     const std::array<const std::string*, 4> texts = {&question.texts.Question, &question.texts.Correct,
                                                      &question.texts.WrongA, &question.texts.WrongB};
     for (std::size_t i = 0; i < texts.size(); ++i) {
-      out << "  " << kQuestionKeys[i] << ": " << Quoted(ui::ParseCaption(*texts[i]).Text) << "\n";
+      out << "  " << kQuestionKeys[i] << ": " << Wrapped(ui::ParseCaption(*texts[i]).Text, kIndent) << "\n";
+      // After a wrong answer a box names the right one with its text as
+      // written: "&&" shows there as "&&", not as the button's "&".
+      const std::string& correct = question.texts.Correct;
+      if (texts[i] == &correct && ui::ParseCaption(correct).Text != correct) {
+        out << std::string(kIndent, ' ') << "after a wrong answer the game's box shows it as written:\n"
+            << std::string(kIndent, ' ') << Wrapped(CorrectAnswerText(correct), kIndent) << "\n";
+      }
     }
   }
   out << "\n";
+  PrintQuestionFindings(check, out);
+}
+
+void PrintQuestionFindings(const QuestionFileCheck& check, std::ostream& out, std::string_view where) {
   for (const QuestionFinding& finding : check.findings) {
+    if (!where.empty()) out << where << ": ";
     out << (finding.line == 0 ? std::string("File") : "Line " + std::to_string(finding.line)) << ": "
         << finding.message << "\n";
   }

@@ -7,6 +7,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "game/QuestionBank.h"
@@ -53,9 +54,14 @@ struct QuestionFileCheck {
 [[nodiscard]] std::optional<QuestionFileCheck> CheckQuestionFile(const std::filesystem::path& file,
                                                                  const DisplayLimits& limits = {});
 
-// The check in words: the encoding, every question as shown, then every
-// finding with its line number, and a last line with the verdict.
+// The check in words: the encoding, every question as shown (every text
+// whole, wrapped where long), then the findings as PrintQuestionFindings
+// gives them.
 void PrintQuestionFileCheck(const QuestionFileCheck& check, std::ostream& out);
+
+// Every finding with its line number, each line led by `where` (such as the
+// file's name) when given, and a last line with the verdict.
+void PrintQuestionFindings(const QuestionFileCheck& check, std::ostream& out, std::string_view where = {});
 
 // Why a file that cannot be checked cannot be read, in words.
 [[nodiscard]] std::string WhyUnreadable(const std::filesystem::path& file);

@@ -7,10 +7,36 @@
 # kept in SHOTS_DIR to be looked at.
 #
 #   game_smoke_test.sh GAME_EXE SHOTS_DIR
+#   game_smoke_test.sh --installed GAME_EXE SHOTS_DIR
+#   game_smoke_test.sh --write-questions FILE
+#
+# The game plays its own question file, which the first form writes beside a
+# copy of the game. --installed plays a game where it lies, with a question
+# file that --write-questions wrote and an installer put beside it.
 #
 # Needs WINEPREFIX set, and Xvfb, xwininfo, xdotool and ImageMagick.
 set -euo pipefail
 
+# One question whose right answer is a wide dark text and whose wrong ones
+# are a thin letter, so that the screen tells which button holds it.
+write_questions() {
+  cat > "$1" <<'INI'
+[Overzicht]
+Aantal=1
+
+[1]
+Vraag=Which answer is the right one?
+Juist=MMMMMMMMMMMMMMMMMMMM
+Fouta=i
+Foutb=i
+INI
+}
+
+installed=
+case "${1:-}" in
+  --write-questions) write_questions "$2"; exit 0 ;;
+  --installed) installed=yes; shift ;;
+esac
 game=$1
 shots=$2
 wine=${TP_WINE:-/usr/lib/wine/wine64}
@@ -30,19 +56,11 @@ trap cleanup EXIT
 
 fail() { echo "FAIL: $*" >&2; exit 1; }
 
-# One question whose right answer is a wide dark text and whose wrong ones
-# are a thin letter, so that the screen tells which button holds it.
-cp "$game" "$work/game.exe"
-cat > "$work/vragen.ini" <<'INI'
-[Overzicht]
-Aantal=1
-
-[1]
-Vraag=Which answer is the right one?
-Juist=MMMMMMMMMMMMMMMMMMMM
-Fouta=i
-Foutb=i
-INI
+if [ -z "$installed" ]; then
+  cp "$game" "$work/game.exe"
+  write_questions "$work/vragen.ini"
+  game="$work/game.exe"
+fi
 
 display=":$((RANDOM % 400 + 500))"
 Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
@@ -53,7 +71,7 @@ for _ in $(seq 50); do xwininfo -root >/dev/null 2>&1 && break; sleep 0.1; done
 # The prefix's earlier programs must be gone, or the game would join their
 # desktop on their display.
 "$(dirname "$wine")/wineserver" -w
-"$wine" "$work/game.exe" &
+"$wine" "$game" &
 game_pid=$!
 
 window=
