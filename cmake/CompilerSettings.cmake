@@ -20,3 +20,11 @@ if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
 else()
   set(TP_CAN_FUZZ OFF)
 endif()
+
+# C++ exceptions carry every error to the error guard, so the browser build
+# needs them at compile and link time. Emscripten's native wasm exceptions
+# cannot be combined with the stack switching that message boxes use.
+if(EMSCRIPTEN)
+  add_compile_options(-fexceptions)
+  add_link_options(-fexceptions)
+endif()
