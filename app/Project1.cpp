@@ -3,6 +3,13 @@
 #include "app/Win32Game.h"
 
 int main() { return RunWin32Game(); }
+#elif defined(__EMSCRIPTEN__)
+#include "app/WebGame.h"
+
+int main() {
+  StartWebGame();
+  return 0;
+}
 #else
 #include "app/QtGame.h"
 

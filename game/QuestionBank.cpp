@@ -7,9 +7,11 @@
 #include "base/IntegerText.h"
 #include "base/Random.h"
 
-QuestionBank::QuestionBank(std::filesystem::path file) : reader_(std::move(file)) {}
+QuestionBank::QuestionBank(std::filesystem::path file, FileRefresh beforeDraw)
+    : reader_(std::move(file)), beforeDraw_(std::move(beforeDraw)) {}
 
 QuizQuestion QuestionBank::DrawQuestion() const {
+  if (beforeDraw_) beforeDraw_(File());
   SeedFromClock();
   const std::int32_t count = Count();
   // Wraps like the 32-bit arithmetic the draw is defined in: a negative

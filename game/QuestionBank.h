@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <functional>
 #include <string>
 
 #include "game/ProfileReader.h"
@@ -19,7 +20,11 @@ struct QuizQuestion {
 // it may be edited or replaced while the game runs.
 class QuestionBank final {
  public:
-  explicit QuestionBank(std::filesystem::path file);
+  // `beforeDraw`, if given, is called with the file before each draw reads
+  // it, so that a file kept elsewhere (the web page's) is brought up to
+  // date first.
+  using FileRefresh = std::function<void(const std::filesystem::path&)>;
+  explicit QuestionBank(std::filesystem::path file, FileRefresh beforeDraw = {});
 
   // Reseeds the shared random source from the clock and reads one question
   // at random from the file as it is on disk now. Never fails: whatever is
@@ -37,6 +42,7 @@ class QuestionBank final {
 
  private:
   ProfileReader reader_;
+  FileRefresh beforeDraw_;
 };
 
 // vragen.ini in the folder of the running executable. Empty when that

@@ -1,0 +1,197 @@
+// SPDX-License-Identifier: MIT
+#include "ui/web/ControlPeers.h"
+
+#include <string>
+
+#include "ui/Caption.h"
+#include "ui/Form.h"
+#include "ui/GraphicControl.h"
+#include "ui/Image.h"
+#include "ui/Label.h"
+#include "ui/ProgressBar.h"
+#include "ui/RadioButton.h"
+#include "ui/SystemColors.h"
+#include "ui/WinControl.h"
+#include "ui/web/Dom.h"
+#include "ui/web/Platform.h"
+
+namespace ui::web {
+namespace {
+
+// The kinds of element, as DomLibrary.js's tp_make knows them.
+enum ElementKind {
+  kWindow = 0,
+  kPushButton = 1,
+  kRadio = 2,
+  kFrame = 3,
+  kRaisedPanel = 4,
+  kGauge = 5,
+  kText = 6,
+  kPicture = 7,
+  kPixels = 8,
+};
+
+// The one place where a control's kind picks its element.
+int KindOf(const Control& control) {
+  if (dynamic_cast<const Form*>(&control)) return kWindow;
+  if (dynamic_cast<const Button*>(&control)) return kPushButton;
+  if (dynamic_cast<const RadioButton*>(&control)) return kRadio;
+  if (dynamic_cast<const GroupBox*>(&control)) return kFrame;
+  if (dynamic_cast<const Panel*>(&control)) return kRaisedPanel;
+  if (dynamic_cast<const ProgressBar*>(&control)) return kGauge;
+  if (dynamic_cast<const Label*>(&control)) return kText;
+  if (dynamic_cast<const Image*>(&control)) return kPicture;
+  return kPixels;
+}
+
+// A colour as the page's 0xRRGGBB.
+unsigned PageColor(TColor color) {
+  const TColor plain = ResolveColor(color);
+  return ((plain & 0xFF) << 16) | (plain & 0xFF00) | ((plain >> 16) & 0xFF);
+}
+
+// A caption as the page shows it: the text before the access letter, the
+// letter, and the text after it.
+struct ShownCaption {
+  std::string Before, Letter, After;
+};
+ShownCaption ShowCaptionOf(const std::string& caption) {
+  const CaptionText shown = ParseCaption(caption);
+  const std::size_t at = shown.AccessIndex.value_or(shown.Text.size());
+  const std::size_t length = shown.AccessIndex ? shown.AccessLength : 0;
+  return {shown.Text.substr(0, at), shown.Text.substr(at, length), shown.Text.substr(at + length)};
+}
+
+}  // namespace
+
+ElementPeer::ElementPeer(Control& control)
+    : control_(control), kind_(KindOf(control)), id_(tp_make(kind_, &control)) {}
+
+ElementPeer::~ElementPeer() { tp_remove(id_); }
+
+int ElementOf(const Control* control) {
+  auto* peer = control ? dynamic_cast<ElementPeer*>(control->GetPeer()) : nullptr;
+  return peer ? peer->Id() : 0;
+}
+
+void ElementPeer::ShowAll() {
+  for (Change what : {Change::Parent, Change::Bounds, Change::Visible, Change::Enabled, Change::Caption,
+                      Change::Font, Change::Cursor, Change::Checked, Change::Position, Change::Picture,
+                      Change::Layout, Change::Focus}) {
+    Changed(what);
+  }
+}
+
+void ElementPeer::Changed(Change what) {
+  switch (what) {
+    case Change::Bounds:
+      tp_bounds(id_, control_.Left(), control_.Top(), control_.Width(), control_.Height());
+      if (kind_ == kGauge || kind_ == kPicture) Changed(kind_ == kGauge ? Change::Position : Change::Picture);
+      break;
+    case Change::Visible: tp_visible(id_, control_.Visible()); break;
+    case Change::Enabled: tp_enabled(id_, control_.Enabled()); break;
+    case Change::Caption: ShowCaption(); break;
+    case Change::Font: {
+      const Font& font = control_.Font();
+      tp_font(id_, font.Name.c_str(), font.Height, font.Bold, font.Underline, PageColor(font.Color));
+      break;
+    }
+    case Change::Cursor: tp_hand(id_, control_.Cursor() == Cursor::HandPoint); break;
+    case Change::Parent: tp_place(id_, ElementOf(control_.Parent())); break;
+    case Change::Focus: ShowFocus(); break;
+    case Change::Checked:
+      if (auto* radio = dynamic_cast<RadioButton*>(&control_)) tp_checked(id_, radio->Checked());
+      break;
+    case Change::Position:
+      if (auto* bar = dynamic_cast<ProgressBar*>(&control_)) tp_gauge(id_, bar->Min(), bar->Max(), bar->Position());
+      break;
+    case Change::Picture:
+      if (auto* image = dynamic_cast<Image*>(&control_)) {
+        tp_picture(id_, image->Picture().c_str(), image->Stretch(), image->Width(), image->Height());
+      }
+      break;
+    case Change::Layout:
+      if (auto* label = dynamic_cast<Label*>(&control_)) tp_word_wrap(id_, label->WordWrap());
+      if (kind_ == kWindow) ShowMenu();
+      break;
+    case Change::Invalidated:
+      if (kind_ == kPixels) tp_update_soon(&control_);
+      break;
+    case Change::Closed: tp_closed(id_); break;
+  }
+}
+
+void ElementPeer::Drawn(const Rect& area) {
+  auto* graphic = dynamic_cast<GraphicControl*>(&control_);
+  if (!graphic) return;
+  const Canvas& canvas = graphic->Canvas();
+  tp_drawn(id_, canvas.Bits(), canvas.Width(), canvas.Height(), area.Left, area.Top, area.Right, area.Bottom);
+}
+
+void ElementPeer::ShowCaption() {
+  // A window's title shows "&" as it is; elsewhere it marks the access
+  // letter.
+  if (kind_ == kWindow) {
+    tp_caption(id_, control_.Caption().c_str(), "", "");
+  } else {
+    const ShownCaption shown = ShowCaptionOf(control_.Caption());
+    tp_caption(id_, shown.Before.c_str(), shown.Letter.c_str(), shown.After.c_str());
+  }
+  tp_name(id_, control_.AccessibleName().c_str());
+}
+
+void ElementPeer::ShowFocus() {
+  if (auto* form = dynamic_cast<Form*>(&control_)) {
+    if (!form->ActiveControl() && form->Visible()) tp_focus_window(id_);
+    return;
+  }
+  auto* window = dynamic_cast<WinControl*>(&control_);
+  if (window && window->Focused()) tp_focus(id_);
+}
+
+void ElementPeer::ShowMenu() {
+  auto* form = dynamic_cast<Form*>(&control_);
+  if (!form || !form->Menu() || menuShown_) return;
+  menuShown_ = true;
+  for (MenuItem* title : form->Menu()->Items()) {
+    const ShownCaption shown = ShowCaptionOf(title->Caption());
+    const int titleId =
+        tp_menu_add(id_, 0, title, shown.Before.c_str(), shown.Letter.c_str(), shown.After.c_str(), "", 0);
+    for (MenuItem* item : title->Items()) {
+      const ShownCaption text = ShowCaptionOf(item->Caption());
+      tp_menu_add(id_, titleId, item, text.Before.c_str(), text.Letter.c_str(), text.After.c_str(),
+                  item->ShortCutText().c_str(), item->IsSeparator());
+    }
+  }
+}
+
+IntervalTimer::~IntervalTimer() {
+  Stop();
+  *pending_ = false;
+}
+
+bool IntervalTimer::Start(unsigned interval) {
+  Stop();
+  handle_ = tp_timer_start(this, interval);
+  return true;
+}
+
+void IntervalTimer::Stop() {
+  if (handle_) tp_timer_stop(handle_);
+  handle_ = 0;
+}
+
+void IntervalTimer::Ticked() {
+  if (*pending_) return;
+  *pending_ = true;
+  // The peer may be gone by the time a held-back tick runs.
+  std::shared_ptr<bool> pending = pending_;
+  Timer* timer = &timer_;
+  Dispatch([pending, timer] {
+    if (!*pending) return;
+    *pending = false;
+    timer->Tick();
+  });
+}
+
+}  // namespace ui::web
