@@ -2,7 +2,8 @@
 # Builds the game and runs every test: the release build with g++, then the
 # AddressSanitizer + UndefinedBehaviorSanitizer build with clang++, then the
 # Windows games cross-compiled with MinGW-w64: the 64-bit one with its
-# tests under Wine, the 32-bit one checked without running it.
+# tests under Wine, the 32-bit one checked without running it; then the web
+# game compiled with Emscripten and tested in headless Chromium.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -37,6 +38,12 @@ cmake --preset win32
 cmake --build --preset win32 -j "$jobs"
 scripts/check-windows-executable.sh build/win32/app/tolvanix-plimbora.exe i386
 scripts/make-windows-zips.sh
+
+echo "=== web: configure and build with Emscripten, then test in headless Chromium"
+cmake --preset web
+cmake --build --preset web -j "$jobs"
+tests/web/run.sh
+scripts/make-web-dist.sh
 
 # A short fuzzing run of every fuzz target, starting from its seed corpus.
 # New inputs go to a scratch folder so the seed corpus stays as written; an

@@ -7,4 +7,4 @@ cd "$(dirname "$0")"
 if [ ! -d node_modules/puppeteer-core ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then
   npm ci --no-audit --no-fund --loglevel=error
 fi
-exec node --test --test-concurrency=1 ./*.test.mjs
+exec node --test ./*.test.mjs
