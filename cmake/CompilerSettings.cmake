@@ -15,7 +15,7 @@ if(TP_SANITIZE)
 endif()
 
 # True when the compiler can build libFuzzer targets.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND NOT EMSCRIPTEN)
   set(TP_CAN_FUZZ ON)
 else()
   set(TP_CAN_FUZZ OFF)

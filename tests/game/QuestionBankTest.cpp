@@ -170,4 +170,23 @@ TEST(DefaultQuestionFileTest, LiesBesideTheExecutable) {
   EXPECT_TRUE(file.is_absolute());
 }
 
+// The web page keeps its question file elsewhere and brings it into place
+// before each draw: the draw must read what the refresh put there, and only
+// the draw (not a single request) asks for it.
+TEST_F(QuestionBankTest, DrawReadsTheFileAsTheRefreshBeforeItLeftIt) {
+  int refreshes = 0;
+  const QuestionBank refreshed(folder_.Path() / "vragen.ini", [&](const std::filesystem::path& file) {
+    ++refreshes;
+    EXPECT_EQ(file, folder_.Path() / "vragen.ini");
+    WriteBank(NumberedBank("1", refreshes == 1 ? 1 : 0));
+  });
+  WriteBank(NumberedBank("0", 0));
+  ScopedClockSource clock([] { return kAfternoon; });
+  EXPECT_EQ(refreshed.DrawQuestion(), Numbered(1));
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(refreshed.DrawQuestion(), QuizQuestion{});
+  EXPECT_EQ(refreshed.Count(), 1);
+  EXPECT_EQ(refreshes, 2);
+}
+
 }  // namespace
