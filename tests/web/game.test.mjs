@@ -77,6 +77,38 @@ test('the board is black in its place before a game starts', async () => {
   await screenshot(page, 'game-start');
 });
 
+test('the pointing hand shows over the address only, and the address opens in a new tab', async () => {
+  const hands = await page.evaluate(() => [...document.querySelectorAll('.tp-window *')]
+    .filter((element) => getComputedStyle(element).cursor === 'pointer').map((element) => element.textContent));
+  assert.deepEqual(hands, ['https://tolvanix.github.io/plimbora/']);
+  const opened = new Promise((resolve) => browser.once('targetcreated', resolve));
+  await page.click('xpath/.//div[text()="https://tolvanix.github.io/plimbora/"]');
+  const tab = await opened;
+  assert.equal(await page.evaluate(() => document.querySelectorAll('.tp-box').length), 0);
+  assert.equal(tab.opener(), page.target());
+  await (await tab.page())?.close();
+});
+
+test('a pop-up the browser blocks is reported as the shell\'s refusal, and the game goes on', async () => {
+  // The browser's pop-up blocker answers window.open with nothing.
+  await page.evaluate(() => {
+    const open = window.open;
+    window.open = () => null;
+    [...document.querySelectorAll('.tp-label')]
+      .find((label) => label.textContent === 'https://tolvanix.github.io/plimbora/').click();
+    window.open = open;
+  });
+  const box = await page.evaluate(() => {
+    const element = document.querySelector('.tp-box');
+    return [element.getAttribute('role'), element.querySelector('.tp-caption').textContent,
+            element.querySelector('.tp-box-text').textContent];
+  });
+  assert.deepEqual(box, ['alertdialog', 'Tolvanix Plimbora', 'The operating system denied access to the specified file.']);
+  await screenshot(page, 'game-blocked-pop-up');
+  await page.click('.tp-box-ok');
+  assert.equal(await page.evaluate(() => document.querySelectorAll('.tp-box, .tp-veil').length), 0);
+});
+
 test('F2 shows a question from the file beside the page, as written', async () => {
   await page.keyboard.press('F2');
   await page.waitForFunction(() => document.title === 'Tolvanix Plimbora');
@@ -88,6 +120,22 @@ test('F2 shows a question from the file beside the page, as written', async () =
     .filter((r) => r.offsetParent !== null).map((r) => r.textContent).sort());
   assert.deepEqual(answers, ['The right one', 'Wrong A', 'Wrong B']);
   await screenshot(page, 'game-question');
+});
+
+test('assistive technology reads the desktop\'s names, top to bottom', async () => {
+  const read = await page.evaluate(() => [...document.querySelectorAll('.tp-client [aria-label]')]
+    .filter((element) => element.getClientRects().length > 0)
+    .map((element) => [element.getAttribute('aria-label'), element.getBoundingClientRect().top]));
+  const names = read.map(([name]) => name);
+  assert.deepEqual(names.slice(0, 9), [
+    'Board', 'Icon: a tower of coloured cubes', 'Tolvanix PlimBora',
+    'Please visit my web site for more freeware programs !', 'https://tolvanix.github.io/plimbora/',
+    'Question', 'Which <b>café</b> serves fish & chips?', 'Possible Answers', 'Answer']);
+  // The answers, shuffled into their places, are read in the order shown.
+  const answers = read.slice(9, 12);
+  assert.deepEqual(answers.map(([name]) => name).sort(), ['The right one', 'Wrong A', 'Wrong B']);
+  assert.deepEqual(answers.map(([, top]) => top), answers.map(([, top]) => top).sort((x, y) => x - y));
+  assert.deepEqual(names.slice(12), ['Free play time']);
 });
 
 test('a correct answer hides the question and shows the photograph; the arrows steer the piece', async () => {

@@ -106,6 +106,26 @@ mergeInto(LibraryManager.library, {
       if (chosen) TP.chooseItem(chosen);
       return true;
     },
+    // Keeps a control among its siblings in reading order, top to bottom,
+    // then left to right, which is the order assistive technology reads the
+    // page in. The focus stays where it was.
+    readInOrder: function(element) {
+      var parent = element.parentNode;
+      if (!parent || element.tpClient || !element.style.top) return;
+      var top = parseInt(element.style.top, 10);
+      var left = parseInt(element.style.left, 10);
+      var next = Array.prototype.find.call(parent.children, function(sibling) {
+        if (sibling === element || !sibling.style.top) return false;
+        var siblingTop = parseInt(sibling.style.top, 10);
+        return siblingTop > top || (siblingTop === top && parseInt(sibling.style.left, 10) > left);
+      }) || null;
+      if (next === element.nextSibling) return;
+      var focused = document.activeElement;
+      parent.insertBefore(element, next);
+      if (focused && element.contains(focused) && document.activeElement !== focused) {
+        focused.focus({preventScroll: true});
+      }
+    },
     openMenu: null,
     closeMenu: function() {
       if (!TP.openMenu) return;
@@ -202,6 +222,9 @@ mergeInto(LibraryManager.library, {
         break;
     }
     element.tpKind = kind;
+    // Windowed controls lie above the windowless ones of the same parent,
+    // and later ones above earlier ones, whatever the order they are read in.
+    if (kind !== 0) element.style.zIndex = (kind >= 6 ? 0 : 100000) + TP.elements.length;
     return TP.add(element);
   },
 
@@ -210,6 +233,7 @@ mergeInto(LibraryManager.library, {
     var element = TP.elements[id];
     var into = parent ? TP.client(TP.elements[parent]) : TP.desktop();
     if (element.parentNode !== into) into.append(element);
+    TP.readInOrder(element);
   },
 
   tp_remove__deps: ['$TP'],
@@ -231,6 +255,7 @@ mergeInto(LibraryManager.library, {
     }
     target.style.width = width + 'px';
     target.style.height = height + 'px';
+    TP.readInOrder(element);
   },
 
   tp_visible__deps: ['$TP'],
@@ -264,7 +289,10 @@ mergeInto(LibraryManager.library, {
   tp_name__deps: ['$TP'],
   tp_name: function(id, name) {
     var element = TP.elements[id];
-    (element.tpInput || element).setAttribute('aria-label', UTF8ToString(name));
+    var target = element.tpInput || element;
+    name = UTF8ToString(name);
+    if (name) target.setAttribute('aria-label', name);
+    else target.removeAttribute('aria-label');
   },
 
   tp_font__deps: ['$TP'],
