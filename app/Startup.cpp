@@ -10,6 +10,8 @@
 #include <memory>
 #include <typeinfo>
 
+#include "app/Pictures.h"
+#include "app/Unit1.h"
 #include "ui/Services.h"
 
 namespace {
@@ -85,4 +87,12 @@ int RunApplication(ui::Application& application, const std::function<void(ui::Ap
   if (beforeLoop && application.MainForm()) beforeLoop(*application.MainForm());
   application.Run();
   return 0;
+}
+
+int RunGame(ui::Platform& platform, const std::function<void(TForm1&)>& beforeLoop) {
+  ui::Application application(&platform);
+  application.SetIcon(kIconPicture);
+  std::function<void(ui::Form&)> driveWindow;
+  if (beforeLoop) driveWindow = [&beforeLoop](ui::Form& form) { beforeLoop(static_cast<TForm1&>(form)); };
+  return RunApplication(application, [](ui::Application& app) { app.CreateForm<TForm1>(); }, driveWindow);
 }

@@ -8,6 +8,9 @@
 #include "base/ExecutablePath.h"
 #include "game/GameFlow.h"
 #include "ui/Application.h"
+#include "ui/Platform.h"
+
+class TForm1;
 
 // The caption of the box that reports a failure to build the main window.
 inline constexpr const char* kStartupErrorCaption = "Application Error";
@@ -26,3 +29,10 @@ inline constexpr const char* kStartupErrorCaption = "Application Error";
 // which is reported in a box of its own.
 int RunApplication(ui::Application& application, const std::function<void(ui::Application&)>& createMainForm,
                    const std::function<void(ui::Form&)>& beforeLoop = {});
+
+// Runs the game on `platform` from start to end: the application with its
+// title and icon, the main window and the event loop (RunApplication).
+// Returns the process's exit code. `beforeLoop` sees the built window just
+// before the loop starts, so that a test program can drive it; the game
+// itself passes none. Reads no command-line arguments.
+int RunGame(ui::Platform& platform, const std::function<void(TForm1&)>& beforeLoop = {});

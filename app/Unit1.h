@@ -8,13 +8,9 @@
 #include "game/GameFlow.h"
 #include "game/QuestionBank.h"
 #include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "ui/StandardControls.h"
 #include "ui/MenuItem.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
 #include "ui/Timer.h"
-#include "ui/WinControl.h"
 
 class TForm1;
 

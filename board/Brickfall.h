@@ -12,7 +12,7 @@
 #include "base/Color.h"
 #include "base/Object.h"
 #include "ui/Canvas.h"
-#include "ui/GraphicControl.h"
+#include "ui/Control.h"
 
 // Edge of the box that holds a piece's shape, in cells.
 inline constexpr int kShapeBoxSize = 5;

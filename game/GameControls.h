@@ -3,12 +3,8 @@
 
 #include "board/Brickfall.h"
 #include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
+#include "ui/StandardControls.h"
 #include "ui/Timer.h"
-#include "ui/WinControl.h"
 
 // The controls of the main window that the game flow reads and changes. The
 // window owns them all and outlives the flow that refers to them.

@@ -6,12 +6,14 @@
 #include "base/ExecutablePath.h"
 #include "base/IntegerText.h"
 #include "base/Random.h"
+#include "ui/Services.h"
 
-QuestionBank::QuestionBank(std::filesystem::path file, FileRefresh beforeDraw)
-    : reader_(std::move(file)), beforeDraw_(std::move(beforeDraw)) {}
+QuestionBank::QuestionBank(std::filesystem::path file) : reader_(std::move(file)) {}
 
 QuizQuestion QuestionBank::DrawQuestion() const {
-  if (beforeDraw_) beforeDraw_(File());
+  // A file kept outside the process is brought up to date first, once per
+  // question.
+  ui::RefreshFile(File());
   SeedFromClock();
   const std::int32_t count = Count();
   // Wraps like the 32-bit arithmetic the draw is defined in: a negative

@@ -3,7 +3,6 @@
 
 #include <cstdint>
 #include <filesystem>
-#include <functional>
 #include <string>
 
 #include "game/ProfileReader.h"
@@ -20,14 +19,11 @@ struct QuizQuestion {
 // it may be edited or replaced while the game runs.
 class QuestionBank final {
  public:
-  // `beforeDraw`, if given, is called with the file before each draw reads
-  // it, so that a file kept elsewhere (the web page's) is brought up to
-  // date first.
-  using FileRefresh = std::function<void(const std::filesystem::path&)>;
-  explicit QuestionBank(std::filesystem::path file, FileRefresh beforeDraw = {});
+  explicit QuestionBank(std::filesystem::path file);
 
   // Reseeds the shared random source from the clock and reads one question
-  // at random from the file as it is on disk now. Never fails: whatever is
+  // at random from the file as it is on disk now (after the installed
+  // ui::FileSource, if any, brought it up to date). Never fails: whatever is
   // wrong with the file gives empty texts.
   [[nodiscard]] QuizQuestion DrawQuestion() const;
 
@@ -42,7 +38,6 @@ class QuestionBank final {
 
  private:
   ProfileReader reader_;
-  FileRefresh beforeDraw_;
 };
 
 // vragen.ini in the folder of the running executable. Empty when that

@@ -26,6 +26,10 @@ class Application final {
   // the error report.
   [[nodiscard]] const std::string& Title() const { return title_; }
   void SetTitle(std::string title);
+  // The picture that stands for the application in its windows' frames and
+  // on the taskbar, named as Image names one.
+  [[nodiscard]] const std::string& Icon() const { return icon_; }
+  void SetIcon(std::string icon);
 
   // Creates a form owned by the application and binds it to the platform;
   // the first one becomes the main form.
@@ -63,6 +67,7 @@ class Application final {
 
   Platform* platform_;
   std::string title_;
+  std::string icon_;
   std::vector<std::unique_ptr<Form>> forms_;
 };
 

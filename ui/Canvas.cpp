@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "ui/GraphicControl.h"
+#include "ui/Control.h"
 #include "ui/SystemColors.h"
 
 namespace ui {

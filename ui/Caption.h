@@ -23,4 +23,9 @@ struct CaptionText {
 // "&" at the end, which marks nothing.
 [[nodiscard]] CaptionText ParseCaption(std::string_view caption);
 
+// The caption in the form of toolkits that underline the letter after a
+// "&" and show "&&" as one "&": the shown text with each "&" doubled and
+// one "&" before the access letter. Nothing else of it is read as markup.
+[[nodiscard]] std::string MnemonicText(std::string_view caption);
+
 }  // namespace ui

@@ -6,9 +6,9 @@
 #include "base/Exception.h"
 #include "ui/Caption.h"
 #include "ui/Form.h"
-#include "ui/WinControl.h"
 
 namespace ui {
+
 Control::~Control() {
   DropFocusInside();
   if (parent_) parent_->RemoveControl(*this);
@@ -113,6 +113,62 @@ void Control::ShowingChangedInside() {
 void Control::DropFocusInside() {
   Form* form = ParentForm();
   if (form && form != this && Contains(form->ActiveControl())) form->SetActiveControl(nullptr);
+}
+
+WinControl::~WinControl() {
+  // Children that outlive their parent are left in no window.
+  for (Control* control : controls_) control->parent_ = nullptr;
+}
+
+bool WinControl::CanFocus() const {
+  const Form* form = ParentForm();
+  if (!form) return false;
+  for (const Control* control = this; control != form; control = control->Parent()) {
+    if (!control->Visible() || !control->Enabled()) return false;
+  }
+  return true;
+}
+
+void WinControl::SetFocus() {
+  if (!CanFocus()) throw Exception("Cannot focus a disabled or invisible window");
+  Form* form = ParentForm();
+  form->SetActiveControl(form == this ? nullptr : this);
+}
+
+bool WinControl::Focused() const {
+  const Form* form = ParentForm();
+  return form && form->ActiveControl() == this;
+}
+
+void WinControl::InsertControl(Control& control) {
+  if (auto* window = dynamic_cast<WinControl*>(&control)) {
+    window->tabOrder_ = static_cast<int>(
+        std::count_if(controls_.begin(), controls_.end(), [](const Control* c) { return c->HasWindow(); }));
+  }
+  controls_.push_back(&control);
+}
+
+void WinControl::RemoveControl(Control& control) { std::erase(controls_, &control); }
+
+void GraphicControl::Invalidate() {
+  // A control that does not show is painted whole when it shows.
+  if (!showing_) return;
+  paintPending_ = true;
+  Changed(Change::Invalidated);
+}
+
+void GraphicControl::Update() {
+  if (!paintPending_) return;
+  paintPending_ = false;
+  if (showing_) Paint();
+}
+
+void GraphicControl::ShowingChanged() {
+  // Cached, as every cell the board fills asks.
+  const bool showing = Showing();
+  if (showing == showing_) return;
+  showing_ = showing;
+  if (showing_) Invalidate();
 }
 
 }  // namespace ui

@@ -4,11 +4,12 @@
 #include <memory>
 #include <string>
 #include <utility>
+#include <vector>
 
 #include "base/Object.h"
+#include "ui/Canvas.h"
 #include "ui/Component.h"
 #include "ui/Font.h"
-#include "ui/Rect.h"
 
 namespace ui {
 
@@ -16,6 +17,21 @@ class Form;
 class WinControl;
 
 enum class Cursor { Default, HandPoint };
+
+// The kinds of control the model knows, named once here. Each control
+// reports its kind, and a binding picks its peer by a switch over them
+// without a default, so that a kind it does not handle fails to compile.
+enum class ControlKind {
+  Form,
+  Button,
+  RadioButton,
+  GroupBox,
+  Panel,
+  ProgressBar,
+  Label,
+  Image,
+  Drawing,  // a windowless control that draws for itself on its canvas
+};
 
 // What changed in a control, so that its peer updates only that part of
 // what it shows.
@@ -62,6 +78,7 @@ class Control : public Component {
  public:
   ~Control() override;
 
+  [[nodiscard]] virtual ControlKind Kind() const = 0;
   // True for controls with a window of their own. They lie above the
   // windowless controls of the same parent.
   [[nodiscard]] virtual bool HasWindow() const = 0;
@@ -162,6 +179,87 @@ class Control : public Component {
 
   friend class WinControl;
   friend class Form;
+};
+
+// A control with a window of its own: it holds other controls and can take
+// the focus.
+class WinControl : public Control {
+ public:
+  ~WinControl() override;
+
+  [[nodiscard]] bool HasWindow() const override { return true; }
+
+  // The controls whose parent this is, in the order they were placed.
+  [[nodiscard]] const std::vector<Control*>& Controls() const { return controls_; }
+
+  // The position among the windowed siblings for Tab; ties keep the order
+  // of placing. A new control goes after the siblings it finds.
+  [[nodiscard]] int TabOrder() const { return tabOrder_; }
+  void SetTabOrder(int tabOrder) { tabOrder_ = tabOrder; }
+  // Whether Tab stops here.
+  [[nodiscard]] bool TabStop() const { return tabStop_; }
+  void SetTabStop(bool tabStop) { tabStop_ = tabStop; }
+
+  // In a form, and visible and enabled up to it (the form itself may still
+  // be hidden).
+  [[nodiscard]] bool CanFocus() const;
+  // Gives this control the focus; raises Exception when it cannot take it.
+  void SetFocus();
+  [[nodiscard]] bool Focused() const;
+
+ protected:
+  WinControl() = default;
+
+ private:
+  void InsertControl(Control& control);
+  void RemoveControl(Control& control);
+
+  std::vector<Control*> controls_;
+  int tabOrder_ = 0;
+  bool tabStop_ = false;
+
+  friend class Control;
+};
+
+// A control without a window of its own: it shows in its parent's client
+// area, clipped to its own rectangle, and takes neither the focus nor keys.
+// One that draws for itself (the board) does so on its Canvas.
+class GraphicControl : public Control {
+ public:
+  // A control that draws for itself unless a kind says otherwise.
+  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Drawing; }
+  [[nodiscard]] bool HasWindow() const override { return false; }
+
+  // The full repaint of the control's area; called on repaint requests.
+  virtual void Paint() {}
+
+  // Draws at once, in coordinates relative to the control.
+  [[nodiscard]] ui::Canvas& Canvas() { return canvas_; }
+  [[nodiscard]] const ui::Canvas& Canvas() const { return canvas_; }
+
+  // True while the control shows, so that drawing reaches the screen;
+  // before, drawing is skipped and the control is painted whole when it
+  // shows.
+  [[nodiscard]] bool CanDraw() const { return showing_; }
+
+  // Asks for a repaint soon, if the control shows: the platform calls
+  // Update from its loop. Showing, moving or resizing the control asks by
+  // itself.
+  void Invalidate();
+  [[nodiscard]] bool PaintPending() const { return paintPending_; }
+  // Paints now if a repaint was asked for and the control shows.
+  void Update();
+
+ protected:
+  GraphicControl() = default;
+
+  void BoundsChanged() override { Invalidate(); }
+  void ShowingChanged() override;
+
+ private:
+  ui::Canvas canvas_{*this};
+  bool showing_ = false;
+  bool paintPending_ = false;
 };
 
 }  // namespace ui

@@ -11,7 +11,7 @@ namespace {
 void AppendTabOrder(const WinControl& root, std::vector<WinControl*>& list) {
   std::vector<WinControl*> children;
   for (Control* control : root.Controls()) {
-    if (auto* window = dynamic_cast<WinControl*>(control)) children.push_back(window);
+    if (control->HasWindow()) children.push_back(static_cast<WinControl*>(control));
   }
   std::stable_sort(children.begin(), children.end(),
                    [](const WinControl* a, const WinControl* b) { return a->TabOrder() < b->TabOrder(); });
@@ -71,12 +71,15 @@ KeyRoute Form::KeyDown(int key, ShiftState shift) {
   return KeyRoute::Handlers;
 }
 
-void Form::KeyPress(char key) {
-  if (OnKeyPress) OnKeyPress(*this, key);
+void Form::KeyPress(char32_t character) {
+  if (character >= 0x80 || !OnKeyPress) return;
+  char key = static_cast<char>(character);
+  OnKeyPress(*this, key);
 }
 
-void Form::KeyStroke(int key, ShiftState shift, std::optional<char> character) {
-  if (KeyDown(key, shift) == KeyRoute::Handlers && character) KeyPress(*character);
+void Form::KeyStroke(int key, ShiftState shift, std::optional<char32_t> character) {
+  const bool typed = character && !(shift.Alt && !shift.Ctrl);
+  if (KeyDown(key, shift) == KeyRoute::Handlers && typed) KeyPress(*character);
 }
 
 void Form::Close() {

@@ -7,7 +7,7 @@
 #include "base/Object.h"
 #include "ui/Keys.h"
 #include "ui/MenuItem.h"
-#include "ui/WinControl.h"
+#include "ui/Control.h"
 
 namespace ui {
 
@@ -28,6 +28,8 @@ class Form : public WinControl {
   Form();
   ~Form() override;
 
+  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Form; }
+
   [[nodiscard]] MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
 
@@ -42,11 +44,14 @@ class Form : public WinControl {
   // focus; none of them with Alt, Tab not with Ctrl); then OnKeyDown. No
   // control acts on keys of its own: the game's handler consumes them all.
   KeyRoute KeyDown(int key, ShiftState shift);
-  // A typed character (ASCII; the game reads no other): OnKeyPress.
-  void KeyPress(char key);
+  // A typed character, as a Unicode code point: OnKeyPress for an ASCII
+  // one, nothing for any other, as the game reads no other.
+  void KeyPress(char32_t character);
   // A whole keystroke as the platform delivers it: the key-down, then its
-  // character (if it makes one) unless the menu or navigation took the key.
-  void KeyStroke(int key, ShiftState shift, std::optional<char> character = std::nullopt);
+  // character (if it makes one) unless the menu or navigation took the key
+  // or Alt alone was held (Alt+key is a command for the window; Ctrl+Alt
+  // is how some keyboards type their third characters, which do count).
+  void KeyStroke(int key, ShiftState shift, std::optional<char32_t> character = std::nullopt);
 
   // Hides the window and tells the platform that it closed, which ends the
   // application when this is the main window.

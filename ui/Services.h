@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <filesystem>
 #include <string>
 #include <string_view>
 
@@ -57,6 +58,18 @@ class TextMeasure {
   virtual TextSize Measure(const Font& font, std::string_view text) = 0;
 };
 
+// Brings a file that lives outside the process (in the browser: beside the
+// page, on its server) into the process's file system before it is read,
+// so that the one reader reads it as it is now. Where files are local,
+// none is installed.
+class FileSource {
+ public:
+  virtual ~FileSource() = default;
+  // Afterwards `file` holds the file as it is now, or is gone when it
+  // cannot be had, so that it reads as missing.
+  virtual void Refresh(const std::filesystem::path& file) = 0;
+};
+
 // The service of one kind in use; nullptr while none is installed.
 template <class Service>
 [[nodiscard]] Service*& InstalledService() {
@@ -94,6 +107,11 @@ inline int ShellOpen(const std::string& address) {
   ShellService* service = InstalledService<ShellService>();
   if (!service) throw Exception("No shell service is installed");
   return service->Open(address);
+}
+
+// Refreshes through the installed source; nothing when none is installed.
+inline void RefreshFile(const std::filesystem::path& file) {
+  if (FileSource* source = InstalledService<FileSource>()) source->Refresh(file);
 }
 
 }  // namespace ui

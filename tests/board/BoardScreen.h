@@ -7,7 +7,7 @@
 
 #include "base/Color.h"
 #include "board/Brickfall.h"
-#include "ui/Rect.h"
+#include "ui/Canvas.h"
 
 // What a shown board shows, read back from its pixels and written as text. A legend names the colours a test expects; any other
 // colour reads as '?'.

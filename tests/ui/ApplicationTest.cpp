@@ -7,6 +7,7 @@
 #include <stdexcept>
 
 #include "base/Exception.h"
+#include "tests/ui/RecordingPeer.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
 
 namespace ui {
@@ -108,19 +109,7 @@ TEST(ApplicationFormsTest, TheFirstFormIsTheMainFormAndRunShowsIt) {
   EXPECT_TRUE(first.Visible());
 }
 
-// A platform that records what the application asks of it.
-class RecordingPlatform final : public Platform {
- public:
-  void Bind(Form& form) override {
-    calls.push_back("Bind " + form.Name());
-    if (refuseBind) throw Exception("Error creating window");
-  }
-  void Run(Form& form) override { calls.push_back("Run " + form.Name()); }
-  void CancelMouseMode() override { calls.push_back("CancelMouseMode"); }
-  void TitleChanged(const std::string& title) override { calls.push_back("Title " + title); }
-  std::vector<std::string> calls;
-  bool refuseBind = false;
-};
+using testing::RecordingPlatform;
 
 struct NamedForm final : Form {
   explicit NamedForm(std::string name) { SetName(std::move(name)); }
@@ -137,16 +126,16 @@ TEST(ApplicationPlatformTest, FormsAreBoundWhenCreatedAndTheMainFormRuns) {
     Application::Guard(&app, [] { throw Exception("boom"); });
   }
   EXPECT_THAT(platform.calls,
-              ElementsAre("Title Tolvanix Plimbora", "Bind Form1", "Run Form1", "CancelMouseMode"));
+              ElementsAre("Title Tolvanix Plimbora", "Peer Form1", "Run Form1", "CancelMouseMode"));
 }
 
 TEST(ApplicationPlatformTest, AFormThePlatformCannotShowIsNotKept) {
   RecordingPlatform platform;
   Application app(&platform);
-  platform.refuseBind = true;
+  platform.refusePeers = true;
   EXPECT_THROW(app.CreateForm<NamedForm>("Form1"), Exception);
   EXPECT_EQ(app.MainForm(), nullptr);
-  platform.refuseBind = false;
+  platform.refusePeers = false;
   Form& shown = app.CreateForm<NamedForm>("Form2");
   EXPECT_EQ(app.MainForm(), &shown);
 }

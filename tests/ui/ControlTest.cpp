@@ -7,8 +7,7 @@
 #include "base/Exception.h"
 #include "tests/ui/RecordingPeer.h"
 #include "ui/Form.h"
-#include "ui/Label.h"
-#include "ui/WinControl.h"
+#include "ui/StandardControls.h"
 
 namespace ui {
 namespace {

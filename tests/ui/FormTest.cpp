@@ -5,9 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "tests/ui/RecordingPeer.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
-#include "ui/WinControl.h"
+#include "ui/StandardControls.h"
 
 namespace ui {
 namespace {
@@ -159,6 +157,36 @@ TEST_F(FormKeysTest, KeysTakenByTheMenuOrByNavigationTypeNoCharacter) {
   form.KeyStroke(kKeyTab, kNoShift, '\t');
   EXPECT_THAT(log, ElementsAre("NewGame1Click"));
 }
+
+struct TypedCase {
+  const char* Name;
+  ShiftState Shift;
+  char32_t Character;
+  std::vector<std::string> Log;
+};
+
+class FormTypedCharacterTest : public FormKeysTest, public ::testing::WithParamInterface<TypedCase> {};
+
+// The game reads only ASCII characters (space and "0"); a key pressed with
+// Alt alone is a command for the window, while Ctrl+Alt is how some
+// keyboards type their third characters.
+TEST_P(FormTypedCharacterTest, OnlyAsciiTypedWithoutAltAloneReachesTheCharacterHandler) {
+  form.KeyStroke('Q', GetParam().Shift, GetParam().Character);
+  EXPECT_EQ(log, GetParam().Log);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Characters, FormTypedCharacterTest,
+    ::testing::Values(TypedCase{"Digit", kNoShift, U'0', {"KeyDown 81", "KeyPress 0"}},
+                      TypedCase{"LastAscii", kShift, U'\x7F', {"KeyDown 81", "KeyPress \x7F"}},
+                      TypedCase{"FirstBeyondAscii", kNoShift, U'\x80', {"KeyDown 81"}},
+                      TypedCase{"Accented", kShift, U'\u00E9', {"KeyDown 81"}},
+                      TypedCase{"Euro", kNoShift, U'\u20AC', {"KeyDown 81"}},
+                      TypedCase{"BeyondTheBasicPlane", kNoShift, U'\U0001F600', {"KeyDown 81"}},
+                      TypedCase{"WithAltAlone", kAlt, U'0', {"KeyDown 81"}},
+                      TypedCase{"WithCtrlAndAlt", {.Alt = true, .Ctrl = true}, U'@', {"KeyDown 81", "KeyPress @"}},
+                      TypedCase{"WithCtrl", kCtrl, U'\x11', {"KeyDown 81", "KeyPress \x11"}}),
+    [](const ::testing::TestParamInfo<TypedCase>& info) { return std::string(info.param.Name); });
 
 TEST_F(FormKeysTest, FocusChangesReachBothPeers) {
   std::vector<std::string> peerLog;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/GraphicControl.h"
+#include "ui/Control.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>

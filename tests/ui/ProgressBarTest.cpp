@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/ProgressBar.h"
+#include "ui/StandardControls.h"
 
 #include <gtest/gtest.h>
 

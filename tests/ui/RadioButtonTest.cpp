@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "ui/RadioButton.h"
+#include "ui/StandardControls.h"
 
 #include <gtest/gtest.h>
 
 #include "ui/Form.h"
-#include "ui/WinControl.h"
 
 namespace ui {
 namespace {

@@ -6,9 +6,8 @@
 
 #include <QAccessibleWidget>
 
-#include "ui/GraphicControl.h"
-#include "ui/Label.h"
-#include "ui/RadioButton.h"
+#include "ui/Control.h"
+#include "ui/StandardControls.h"
 #include "ui/qt/FormPeer.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/WidgetPeer.h"

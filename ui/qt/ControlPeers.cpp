@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/ControlPeers.h"
-
+// The peers of every kind of control, and the choice among them.
 #include <algorithm>
 #include <functional>
 
@@ -15,11 +14,11 @@
 #include <QRadioButton>
 #include <QSignalBlocker>
 
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
-#include "ui/WinControl.h"
+#include "base/Exception.h"
+#include "ui/Caption.h"
+#include "ui/Form.h"
+#include "ui/StandardControls.h"
+#include "ui/qt/FormPeer.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
 
@@ -203,7 +202,7 @@ class LabelWidget final : public WindowlessWidget {
     painter.setFont(ToQFont(label_.Font()));
     painter.setPen(label_.Enabled() ? ToQColor(label_.Font().Color) : ToQColor(clGrayText));
     const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextShowMnemonic | (label_.WordWrap() ? Qt::TextWordWrap : 0);
-    painter.drawText(rect(), flags, MnemonicText(label_.Caption()));
+    painter.drawText(rect(), flags, ToQString(MnemonicText(label_.Caption())));
   }
 
  private:
@@ -308,23 +307,30 @@ class DrawingPeer final : public WidgetPeer {
 
 }  // namespace
 
-std::unique_ptr<WidgetPeer> MakeControlPeer(Platform& platform, Control& control) {
-  if (auto* label = dynamic_cast<Label*>(&control)) {
-    return std::make_unique<WindowlessPeer>(platform, control, new LabelWidget(platform, *label));
+std::unique_ptr<Peer> Platform::MakePeer(Control& control) {
+  switch (control.Kind()) {
+    case ControlKind::Form: return std::make_unique<FormPeer>(*this, static_cast<Form&>(control));
+    case ControlKind::Button: return MakeButtonPeer(*this, static_cast<Button&>(control));
+    case ControlKind::RadioButton: return std::make_unique<RadioButtonPeer>(*this, static_cast<RadioButton&>(control));
+    case ControlKind::GroupBox: return std::make_unique<WidgetPeer>(*this, control, new FrameWidget);
+    case ControlKind::Panel: {
+      auto* panel = new QFrame;
+      panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
+      panel->setAutoFillBackground(true);
+      return std::make_unique<WidgetPeer>(*this, control, panel);
+    }
+    case ControlKind::ProgressBar: return std::make_unique<ProgressBarPeer>(*this, static_cast<ProgressBar&>(control));
+    case ControlKind::Label: {
+      auto& label = static_cast<Label&>(control);
+      return std::make_unique<WindowlessPeer>(*this, control, new LabelWidget(*this, label));
+    }
+    case ControlKind::Image: {
+      auto& image = static_cast<Image&>(control);
+      return std::make_unique<WindowlessPeer>(*this, control, new PictureWidget(*this, image));
+    }
+    case ControlKind::Drawing: return std::make_unique<DrawingPeer>(*this, static_cast<GraphicControl&>(control));
   }
-  if (auto* image = dynamic_cast<Image*>(&control)) {
-    return std::make_unique<WindowlessPeer>(platform, control, new PictureWidget(platform, *image));
-  }
-  if (auto* graphic = dynamic_cast<GraphicControl*>(&control)) return std::make_unique<DrawingPeer>(platform, *graphic);
-  if (auto* radio = dynamic_cast<RadioButton*>(&control)) return std::make_unique<RadioButtonPeer>(platform, *radio);
-  if (auto* button = dynamic_cast<Button*>(&control)) return MakeButtonPeer(platform, *button);
-  if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
-  if (dynamic_cast<GroupBox*>(&control)) return std::make_unique<WidgetPeer>(platform, control, new FrameWidget);
-  // A plain area on the button face, the panel's inside a raised edge.
-  QWidget* area = dynamic_cast<Panel*>(&control) ? new QFrame : new QWidget;
-  if (auto* frame = qobject_cast<QFrame*>(area)) frame->setFrameStyle(QFrame::Panel | QFrame::Raised);
-  area->setAutoFillBackground(true);
-  return std::make_unique<WidgetPeer>(platform, control, area);
+  throw Exception("Unknown control kind");
 }
 
 }  // namespace ui::qt

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QVBoxLayout>
 
+#include "ui/Caption.h"
 #include "ui/qt/Accessibility.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
@@ -38,10 +39,10 @@ void AddMenuItem(Platform& platform, Container& container, MenuItem& item) {
   if (item.IsSeparator()) {
     container.addSeparator();
   } else if (!item.Items().empty()) {
-    QMenu* menu = container.addMenu(MnemonicText(item.Caption()));
+    QMenu* menu = container.addMenu(ToQString(MnemonicText(item.Caption())));
     for (MenuItem* child : item.Items()) AddMenuItem(platform, *menu, *child);
   } else {
-    QString text = MnemonicText(item.Caption());
+    QString text = ToQString(MnemonicText(item.Caption()));
     if (const std::string shortCut = item.ShortCutText(); !shortCut.empty()) {
       text += u'\t' + ToQString(shortCut);
     }

@@ -5,31 +5,33 @@
 #include <memory>
 #include <string>
 
+#include <QApplication>
+#include <QObject>
+#include <QTimer>
 #include <QWidget>
 
 #include "ui/Application.h"
 #include "ui/Platform.h"
-#include "ui/WinControl.h"
-#include "ui/qt/KeyRouter.h"
 #include "ui/qt/Services.h"
 
 namespace ui::qt {
 
-// The Qt 6 Widgets platform. Made after the QApplication, it installs the
-// message boxes, the desktop shell, the font metrics and the palette's
-// system colours, and
-// takes the keys of every form's window. Bind gives a form's controls,
-// menu and timers their Qt peers.
-class Platform final : public ui::Platform {
+// The Qt 6 Widgets platform. It makes the QApplication when there is none
+// yet, installs the message boxes, the desktop shell, the font metrics and
+// the palette's system colours, and takes every key meant for a form's
+// window before any widget sees it, to play it into the model's routing.
+class Platform final : public QObject, public ui::Platform {
  public:
   Platform();
   ~Platform() override;
 
-  void Attach(Application* application) override { application_ = application; }
-  void Bind(Form& form) override;
+  [[nodiscard]] std::unique_ptr<Peer> MakePeer(Control& control) override;
+  [[nodiscard]] std::unique_ptr<TimerPeer> MakeTimerPeer(Timer& timer) override;
   void Run(Form& mainForm) override;
+  void Attach(Application* application) override { application_ = application; }
   void CancelMouseMode() override;
   void TitleChanged(const std::string& title) override;
+  void IconChanged(const std::string& picture) override;
 
   // Runs a call from Qt into the model: under the application's error
   // guard, and never letting an exception into Qt's event loop.
@@ -46,20 +48,36 @@ class Platform final : public ui::Platform {
   // The model closed a form; closing the main form ends Run.
   void FormClosed(const Form& form);
 
- private:
-  void BindControl(Control& control);
-  void BindOwned(Component& component);
+  // Menus and message boxes keep their own keys.
+  bool eventFilter(QObject* watched, QEvent* event) override;
 
+ private:
+  std::unique_ptr<QApplication> toolkit_;
   Application* application_ = nullptr;
   std::string title_;
   const Form* running_ = nullptr;
-  KeyRouter keyRouter_{*this};
   MessageBoxes messageBoxes_;
   DesktopShell shell_;
   FontMetrics fontMetrics_;
   ScopedService<MessageBoxService> messageBoxesInstalled_{messageBoxes_};
   ScopedService<ShellService> shellInstalled_{shell_};
   ScopedService<TextMeasure> fontMetricsInstalled_{fontMetrics_};
+};
+
+// Drives a model timer from a precise QTimer; each tick reaches the model
+// through the error guard. The model decides when to (re)start: QTimer's
+// start would restart a running timer.
+class QTimerPeer final : public TimerPeer {
+ public:
+  QTimerPeer(Platform& platform, Timer& timer);
+
+  [[nodiscard]] bool Start(unsigned interval) override;
+  void Stop() override { clock_.stop(); }
+
+  [[nodiscard]] const QTimer& Clock() const { return clock_; }
+
+ private:
+  QTimer clock_;
 };
 
 }  // namespace ui::qt

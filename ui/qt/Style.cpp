@@ -3,8 +3,6 @@
 
 #include <QFontDatabase>
 
-#include "ui/Caption.h"
-
 namespace ui::qt {
 namespace {
 
@@ -16,16 +14,6 @@ TColor FromQColor(const QColor& color) {
 }
 
 }  // namespace
-
-QString MnemonicText(std::string_view caption) {
-  const CaptionText parsed = ParseCaption(caption);
-  const std::string_view text = parsed.Text;
-  auto escaped = [](std::string_view part) { return ToQString(part).replace(u'&', QStringLiteral("&&")); };
-  if (!parsed.AccessIndex) return escaped(text);
-  const std::size_t at = *parsed.AccessIndex;
-  return escaped(text.substr(0, at)) + u'&' + escaped(text.substr(at, parsed.AccessLength)) +
-         escaped(text.substr(at + parsed.AccessLength));
-}
 
 QString WindowTitleText(std::string_view title) {
   return ToQString(title).replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));

@@ -21,11 +21,6 @@ namespace ui::qt {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// A caption in Qt's mnemonic form, for widgets that underline the access
-// letter themselves: the shown text with every "&" doubled and one "&"
-// before the access letter.
-[[nodiscard]] QString MnemonicText(std::string_view caption);
-
 // A window title shown as written: Qt would otherwise take "[*]" as the
 // place of its modified mark and drop it.
 [[nodiscard]] QString WindowTitleText(std::string_view title);

@@ -6,7 +6,8 @@
 #include <QApplication>
 #include <QGroupBox>
 
-#include "ui/WinControl.h"
+#include "ui/Caption.h"
+#include "ui/Control.h"
 #include "ui/qt/Platform.h"
 #include "ui/qt/Style.h"
 
@@ -44,8 +45,8 @@ void WidgetPeer::Changed(Change what) {
     case Change::Visible: ApplyVisible(); break;
     case Change::Enabled: widget_->setEnabled(control_.Enabled()); break;
     case Change::Caption:
-      if (auto* button = qobject_cast<QAbstractButton*>(widget_)) button->setText(MnemonicText(control_.Caption()));
-      if (auto* frame = qobject_cast<QGroupBox*>(widget_)) frame->setTitle(MnemonicText(control_.Caption()));
+      if (auto* button = qobject_cast<QAbstractButton*>(widget_)) button->setText(ToQString(MnemonicText(control_.Caption())));
+      if (auto* frame = qobject_cast<QGroupBox*>(widget_)) frame->setTitle(ToQString(MnemonicText(control_.Caption())));
       // A window is named by its title; Qt tells a screen reader of the new name.
       if (!widget_->isWindow()) widget_->setAccessibleName(ToQString(control_.AccessibleName()));
       break;
@@ -59,19 +60,6 @@ void WidgetPeer::Changed(Change what) {
     default: break;
   }
   ApplyOwn(what);
-}
-
-void WidgetPeer::SyncAll() {
-  if (!widget_) return;
-  ApplyParent();
-  ApplyFont();
-  for (Change change : {Change::Enabled, Change::Cursor, Change::Caption, Change::Checked, Change::Position,
-                        Change::Picture, Change::Layout}) {
-    Changed(change);
-  }
-  ApplyBounds();
-  ApplyVisible();
-  ApplyFocus();
 }
 
 void WidgetPeer::ApplyParent() {

@@ -20,9 +20,6 @@ class WidgetPeer : public Peer {
   ~WidgetPeer() override;
 
   void Changed(Change what) override;
-  // Brings everything the widget shows up to date with the model; the
-  // platform calls it once the peer is attached.
-  void SyncAll();
 
   [[nodiscard]] QWidget* Widget() const { return widget_; }
   // The control a peer's widget shows, or nullptr for other widgets.
@@ -31,8 +28,7 @@ class WidgetPeer : public Peer {
   [[nodiscard]] virtual QWidget* ClientWidget() const { return widget_; }
 
  protected:
-  // The changes particular to one kind of control; SyncAll passes Caption,
-  // Checked, Position, Picture and Layout.
+  // The changes particular to one kind of control.
   virtual void ApplyOwn(Change /*what*/) {}
   virtual void ApplyParent();
   virtual void ApplyBounds();

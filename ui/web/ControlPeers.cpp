@@ -5,43 +5,29 @@
 
 #include "ui/Caption.h"
 #include "ui/Form.h"
-#include "ui/GraphicControl.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
+#include "ui/StandardControls.h"
 #include "ui/SystemColors.h"
-#include "ui/WinControl.h"
 #include "ui/web/Dom.h"
 #include "ui/web/Platform.h"
 
 namespace ui::web {
 namespace {
 
-// The kinds of element, as DomLibrary.js's tp_make knows them.
-enum ElementKind {
-  kWindow = 0,
-  kPushButton = 1,
-  kRadio = 2,
-  kFrame = 3,
-  kRaisedPanel = 4,
-  kGauge = 5,
-  kText = 6,
-  kPicture = 7,
-  kPixels = 8,
-};
-
-// The one place where a control's kind picks its element.
-int KindOf(const Control& control) {
-  if (dynamic_cast<const Form*>(&control)) return kWindow;
-  if (dynamic_cast<const Button*>(&control)) return kPushButton;
-  if (dynamic_cast<const RadioButton*>(&control)) return kRadio;
-  if (dynamic_cast<const GroupBox*>(&control)) return kFrame;
-  if (dynamic_cast<const Panel*>(&control)) return kRaisedPanel;
-  if (dynamic_cast<const ProgressBar*>(&control)) return kGauge;
-  if (dynamic_cast<const Label*>(&control)) return kText;
-  if (dynamic_cast<const Image*>(&control)) return kPicture;
-  return kPixels;
+// The element that shows each kind, as DomLibrary.js's tp_make knows it:
+// the one place where a control's kind picks its element.
+int ElementKindOf(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Form: return 0;         // a window: caption, menu bar, client area
+    case ControlKind::Button: return 1;       // <button>
+    case ControlKind::RadioButton: return 2;  // <input type=radio> without a shared name
+    case ControlKind::GroupBox: return 3;     // a captioned frame, role group
+    case ControlKind::Panel: return 4;        // an area inside a raised edge
+    case ControlKind::ProgressBar: return 5;  // role progressbar, filled in segments
+    case ControlKind::Label: return 6;        // text
+    case ControlKind::Image: return 7;        // <canvas> with the picture
+    case ControlKind::Drawing: return 8;      // <canvas> with the control's own pixels
+  }
+  return 8;
 }
 
 // A colour as the page's 0xRRGGBB.
@@ -65,7 +51,7 @@ ShownCaption ShowCaptionOf(const std::string& caption) {
 }  // namespace
 
 ElementPeer::ElementPeer(Control& control)
-    : control_(control), kind_(KindOf(control)), id_(tp_make(kind_, &control)) {}
+    : control_(control), kind_(control.Kind()), id_(tp_make(ElementKindOf(kind_), &control)) {}
 
 ElementPeer::~ElementPeer() { tp_remove(id_); }
 
@@ -74,19 +60,11 @@ int ElementOf(const Control* control) {
   return peer ? peer->Id() : 0;
 }
 
-void ElementPeer::ShowAll() {
-  for (Change what : {Change::Parent, Change::Bounds, Change::Visible, Change::Enabled, Change::Caption,
-                      Change::Font, Change::Cursor, Change::Checked, Change::Position, Change::Picture,
-                      Change::Layout, Change::Focus}) {
-    Changed(what);
-  }
-}
-
 void ElementPeer::Changed(Change what) {
   switch (what) {
     case Change::Bounds:
       tp_bounds(id_, control_.Left(), control_.Top(), control_.Width(), control_.Height());
-      if (kind_ == kGauge || kind_ == kPicture) Changed(kind_ == kGauge ? Change::Position : Change::Picture);
+      if (kind_ == ControlKind::ProgressBar || kind_ == ControlKind::Image) Changed(kind_ == ControlKind::ProgressBar ? Change::Position : Change::Picture);
       break;
     case Change::Visible: tp_visible(id_, control_.Visible()); break;
     case Change::Enabled: tp_enabled(id_, control_.Enabled()); break;
@@ -112,10 +90,10 @@ void ElementPeer::Changed(Change what) {
       break;
     case Change::Layout:
       if (auto* label = dynamic_cast<Label*>(&control_)) tp_word_wrap(id_, label->WordWrap());
-      if (kind_ == kWindow) ShowMenu();
+      if (kind_ == ControlKind::Form) ShowMenu();
       break;
     case Change::Invalidated:
-      if (kind_ == kPixels) tp_update_soon(&control_);
+      if (kind_ == ControlKind::Drawing) tp_update_soon(&control_);
       break;
     case Change::Closed: tp_closed(id_); break;
   }
@@ -131,7 +109,7 @@ void ElementPeer::Drawn(const Rect& area) {
 void ElementPeer::ShowCaption() {
   // A window's title shows "&" as it is; elsewhere it marks the access
   // letter.
-  if (kind_ == kWindow) {
+  if (kind_ == ControlKind::Form) {
     tp_caption(id_, control_.Caption().c_str(), "", "");
   } else {
     const ShownCaption shown = ShowCaptionOf(control_.Caption());

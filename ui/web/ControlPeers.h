@@ -20,8 +20,6 @@ class ElementPeer final : public Peer {
   void Changed(Change what) override;
   void Drawn(const Rect& area) override;
 
-  // Shows the whole state of the control, as it is when the peer comes.
-  void ShowAll();
   [[nodiscard]] int Id() const { return id_; }
 
  private:
@@ -30,7 +28,7 @@ class ElementPeer final : public Peer {
   void ShowMenu();
 
   Control& control_;
-  int kind_;
+  ControlKind kind_;
   int id_;
   bool menuShown_ = false;
 };

@@ -30,5 +30,6 @@ void tp_timer_stop(int handle);
 void tp_box_show(const char* text, const char* caption, int stop, int modal, int* closed);
 int tp_open_address(const char* address);
 void tp_measure(const char* face, int height, int bold, const char* text, int* size);
+void tp_icon(const char* address);
 void tp_fetch_file(const char* address, const char* path, int* done);
 }

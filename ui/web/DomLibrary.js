@@ -38,11 +38,9 @@ mergeInto(LibraryManager.library, {
       var key = keys[event.key] || 0;
       if (!key && /^F([1-9]|1[0-2])$/.test(event.key)) key = 111 + Number(event.key.slice(1));
       if (!key && event.keyCode >= 48 && event.keyCode <= 90) key = event.keyCode;
-      // Only ASCII characters reach the game, and none typed with Alt alone.
-      var character = 0;
-      if (event.key.length === 1 && event.key.charCodeAt(0) < 0x80 && !(event.altKey && !event.ctrlKey)) {
-        character = event.key.charCodeAt(0);
-      }
+      // The character the key types, if it types one; the model decides
+      // which of them the game reads.
+      var character = Array.from(event.key).length === 1 ? event.key.codePointAt(0) : 0;
       Module['_tp_key'](form, key, event.shiftKey, event.altKey, event.ctrlKey, character);
       // Every key the game gets is its own, except the browser's: its
       // commands with Ctrl or Meta, reload, full screen and its tools.
@@ -562,6 +560,16 @@ mergeInto(LibraryManager.library, {
     var metrics = TP.measurer.measureText(UTF8ToString(text));
     HEAP32[size >> 2] = Math.ceil(metrics.width);
     HEAP32[(size >> 2) + 1] = Math.ceil(height * 1.2);
+  },
+
+  tp_icon: function(address) {
+    var link = document.querySelector('link[rel="icon"]');
+    if (!link) {
+      link = document.createElement('link');
+      link.rel = 'icon';
+      document.head.append(link);
+    }
+    link.href = UTF8ToString(address);
   },
 
   // Brings the file at `path` up to date from `address` beside the page,

@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "ui/Form.h"
-#include "ui/GraphicControl.h"
 #include "ui/Timer.h"
 #include "ui/web/ControlPeers.h"
 #include "ui/web/Dom.h"
@@ -46,50 +45,28 @@ TextSize PageTextMeasure::Measure(const Font& font, std::string_view text) {
   return {size[0], size[1]};
 }
 
-Platform::Platform() = default;
-
-Platform::~Platform() {
-  if (running) running = nullptr;
+void PageFiles::Refresh(const std::filesystem::path& file) {
+  // The program's folder is the page's (ExecutableDirectory), so a file's
+  // place below the root is its address beside the page.
+  const std::string address = file.lexically_relative("/").generic_string();
+  int done = 0;
+  tp_fetch_file(address.c_str(), file.c_str(), InEvent() ? &done : nullptr);
+  WaitForWord(done, true);
 }
+
+Platform::~Platform() { running = nullptr; }
+
+std::unique_ptr<Peer> Platform::MakePeer(Control& control) { return std::make_unique<ElementPeer>(control); }
+
+std::unique_ptr<TimerPeer> Platform::MakeTimerPeer(Timer& timer) { return std::make_unique<IntervalTimer>(timer); }
 
 void Platform::Attach(Application* application) { running = application; }
 
-void Platform::Bind(Form& form) {
-  BindControl(form);
-  BindOwned(form);
-}
+void Platform::IconChanged(const std::string& picture) { tp_icon(picture.c_str()); }
 
 void Platform::Run(Form& mainForm) {
   Application::Guard(running, [&mainForm] { mainForm.Show(); });
   WaitUntil([&mainForm] { return mainForm.Closed(); }, false);
-}
-
-void Platform::BindControl(Control& control) {
-  if (!control.GetPeer()) {
-    auto peer = std::make_unique<ElementPeer>(control);
-    ElementPeer& attached = *peer;
-    control.SetPeer(std::move(peer));
-    attached.ShowAll();
-  }
-  if (auto* window = dynamic_cast<WinControl*>(&control)) {
-    for (Control* child : window->Controls()) BindControl(*child);
-  }
-}
-
-void Platform::BindOwned(Component& component) {
-  for (const auto& owned : component.Components()) {
-    if (auto* timer = dynamic_cast<Timer*>(owned.get()); timer && !timer->GetPeer()) {
-      timer->SetPeer(std::make_unique<IntervalTimer>(*timer));
-    }
-    if (auto* control = dynamic_cast<Control*>(owned.get())) BindControl(*control);
-    BindOwned(*owned);
-  }
-}
-
-void RefreshFile(const std::filesystem::path& file, const std::string& address) {
-  int done = 0;
-  tp_fetch_file(address.c_str(), file.c_str(), InEvent() ? &done : nullptr);
-  WaitForWord(done, true);
 }
 
 }  // namespace ui::web
@@ -112,8 +89,8 @@ EMSCRIPTEN_KEEPALIVE void tp_press(ui::Control* control) {
 
 EMSCRIPTEN_KEEPALIVE void tp_key(ui::Form* form, int key, int shift, int alt, int ctrl, int character) {
   ui::web::Dispatch([=] {
-    std::optional<char> typed;
-    if (character > 0 && character < 0x80) typed = static_cast<char>(character);
+    std::optional<char32_t> typed;
+    if (character > 0) typed = static_cast<char32_t>(character);
     form->KeyStroke(key, {.Shift = shift != 0, .Alt = alt != 0, .Ctrl = ctrl != 0}, typed);
   });
 }

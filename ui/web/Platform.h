@@ -3,6 +3,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "ui/Application.h"
@@ -36,36 +37,40 @@ class PageTextMeasure final : public TextMeasure {
   TextSize Measure(const Font& font, std::string_view text) override;
 };
 
+// The files beside the page, in the root of the in-memory file system:
+// each refresh fetches the file afresh (or takes the one the player chose
+// for this tab). Other events wait meanwhile, so to the reader it is a
+// call that returns.
+class PageFiles final : public FileSource {
+ public:
+  void Refresh(const std::filesystem::path& file) override;
+};
+
 // The page's platform: DOM elements for the controls (ControlPeers.h),
-// the browser's timers, dialogs, tabs and text metrics. One per page.
+// the browser's timers, dialogs, tabs, text metrics and files. One per
+// page; its Run must be called inside an event (Events.h).
 class Platform final : public ui::Platform {
  public:
-  Platform();
+  Platform() = default;
   ~Platform() override;
 
-  void Attach(Application* application) override;
-  void Bind(Form& form) override;
+  [[nodiscard]] std::unique_ptr<Peer> MakePeer(Control& control) override;
+  [[nodiscard]] std::unique_ptr<TimerPeer> MakeTimerPeer(Timer& timer) override;
   // Shows the main form and returns when it is closed; meanwhile the page
   // goes on with its events.
   void Run(Form& mainForm) override;
+  void Attach(Application* application) override;
+  void IconChanged(const std::string& picture) override;
 
  private:
-  void BindControl(Control& control);
-  void BindOwned(Component& component);
-
   MessageBoxes boxes_;
   PageShell shell_;
   PageTextMeasure measure_;
+  PageFiles files_;
   ScopedService<MessageBoxService> boxesInstalled_{boxes_};
   ScopedService<ShellService> shellInstalled_{shell_};
   ScopedService<TextMeasure> measureInstalled_{measure_};
+  ScopedService<FileSource> filesInstalled_{files_};
 };
-
-// Brings `file` up to date for a reader before it reads it: the file at
-// `address` beside the page, fetched afresh, or the file the player chose
-// for this tab. One that cannot be had is removed, so that it reads as
-// missing. Other events wait meanwhile, so to the caller it is a call that
-// returns.
-void RefreshFile(const std::filesystem::path& file, const std::string& address);
 
 }  // namespace ui::web

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "ui/win32/ControlPeers.h"
+// The peers of every kind of control, and the choice among them.
 
 #include <algorithm>
 
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
-#include "ui/WinControl.h"
+#include "base/Exception.h"
+#include "ui/Form.h"
+#include "ui/StandardControls.h"
+#include "ui/win32/FormPeer.h"
+#include "ui/win32/WindowlessPeers.h"
 #include "ui/win32/Platform.h"
 
 namespace ui::win32 {
@@ -76,26 +78,20 @@ class GroupBoxPeer final : public WindowPeer {
   }
 };
 
-// A window of the platform's own class: a panel draws its raised edge, any
-// other windowed control is a plain area of button face.
-class ContainerPeer final : public WindowPeer {
+// A window of the platform's own class inside a raised edge.
+class PanelPeer final : public WindowPeer {
  public:
-  ContainerPeer(Platform& platform, Control& control, bool raisedEdge)
-      : WindowPeer(platform, control), raisedEdge_(raisedEdge) {
+  PanelPeer(Platform& platform, Panel& panel) : WindowPeer(platform, panel) {
     Create(Platform::kWindowClass, WS_CLIPCHILDREN);
   }
 
  protected:
   void ApplyCaption() override {}
   void PaintOwn(HDC dc) override {
-    if (!raisedEdge_) return;
     RECT client{};
     ::GetClientRect(Window(), &client);
     ::DrawEdge(dc, &client, BDR_RAISEDINNER, BF_RECT);
   }
-
- private:
-  bool raisedEdge_;
 };
 
 // The classic common control fills its bar in segments. A theme would draw
@@ -131,12 +127,20 @@ class ProgressBarPeer final : public WindowPeer {
 
 }  // namespace
 
-std::unique_ptr<WindowPeer> MakeControlPeer(Platform& platform, Control& control) {
-  if (auto* radio = dynamic_cast<RadioButton*>(&control)) return std::make_unique<RadioButtonPeer>(platform, *radio);
-  if (auto* button = dynamic_cast<Button*>(&control)) return std::make_unique<ButtonPeer>(platform, *button);
-  if (auto* bar = dynamic_cast<ProgressBar*>(&control)) return std::make_unique<ProgressBarPeer>(platform, *bar);
-  if (auto* box = dynamic_cast<GroupBox*>(&control)) return std::make_unique<GroupBoxPeer>(platform, *box);
-  return std::make_unique<ContainerPeer>(platform, control, dynamic_cast<Panel*>(&control) != nullptr);
+std::unique_ptr<Peer> Platform::MakePeer(Control& control) {
+  if (!applicationWindow_) throw Exception("Error creating window");
+  switch (control.Kind()) {
+    case ControlKind::Form: return std::make_unique<FormPeer>(*this, static_cast<Form&>(control));
+    case ControlKind::Button: return std::make_unique<ButtonPeer>(*this, static_cast<Button&>(control));
+    case ControlKind::RadioButton: return std::make_unique<RadioButtonPeer>(*this, static_cast<RadioButton&>(control));
+    case ControlKind::GroupBox: return std::make_unique<GroupBoxPeer>(*this, static_cast<GroupBox&>(control));
+    case ControlKind::Panel: return std::make_unique<PanelPeer>(*this, static_cast<Panel&>(control));
+    case ControlKind::ProgressBar: return std::make_unique<ProgressBarPeer>(*this, static_cast<ProgressBar&>(control));
+    case ControlKind::Label: return MakeLabelPeer(*this, static_cast<Label&>(control));
+    case ControlKind::Image: return MakePicturePeer(*this, static_cast<Image&>(control));
+    case ControlKind::Drawing: return MakeDrawingPeer(*this, static_cast<GraphicControl&>(control));
+  }
+  throw Exception("Unknown control kind");
 }
 
 }  // namespace ui::win32

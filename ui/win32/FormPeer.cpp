@@ -2,6 +2,7 @@
 #include "ui/win32/FormPeer.h"
 
 #include "base/Exception.h"
+#include "ui/Caption.h"
 #include "ui/win32/Platform.h"
 
 namespace ui::win32 {
@@ -172,9 +173,9 @@ HMENU FormPeer::MakeMenu() {
       } else if (!item.Items().empty()) {
         HMENU popup = ::CreatePopupMenu();
         for (MenuItem* child : item.Items()) self(self, popup, *child);
-        ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), MnemonicText(item.Caption()).c_str());
+        ::AppendMenuW(menu, MF_POPUP | MF_STRING, reinterpret_cast<UINT_PTR>(popup), Widen(MnemonicText(item.Caption())).c_str());
       } else {
-        std::wstring text = MnemonicText(item.Caption());
+        std::wstring text = Widen(MnemonicText(item.Caption()));
         if (const std::string shortCut = item.ShortCutText(); !shortCut.empty()) {
           text += L'\t' + Widen(shortCut);
         }

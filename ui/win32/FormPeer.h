@@ -26,6 +26,7 @@ class FormPeer final : public WindowPeer {
   bool Handle(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
   void ApplyOwn(Change what) override;
   void ApplyCaption() override;
+  void ApplyParent() override {}
   void ApplyBounds() override;
   void ApplyVisible() override;
   void ApplyFocus() override;

@@ -4,9 +4,7 @@
 #include <memory>
 
 #include "base/Exception.h"
-#include "ui/win32/ControlPeers.h"
 #include "ui/win32/FormPeer.h"
-#include "ui/win32/WindowlessPeers.h"
 
 namespace ui::win32 {
 namespace {
@@ -84,41 +82,8 @@ void Platform::RegisterClasses() {
   ::RegisterClassExW(&windowClass);
 }
 
-void Platform::Bind(Form& form) {
-  if (!applicationWindow_) throw Exception("Error creating window");
-  BindControl(form);
-  BindOwned(form);
-}
-
-void Platform::BindControl(Control& control) {
-  if (!control.GetPeer()) {
-    if (auto* graphic = dynamic_cast<GraphicControl*>(&control)) {
-      std::unique_ptr<WindowlessPeer> peer = MakeWindowlessPeer(*this, *graphic);
-      WindowlessPeer& attached = *peer;
-      control.SetPeer(std::move(peer));
-      attached.SyncAll();
-    } else {
-      std::unique_ptr<WindowPeer> peer;
-      if (auto* form = dynamic_cast<Form*>(&control)) peer = std::make_unique<FormPeer>(*this, *form);
-      else peer = MakeControlPeer(*this, control);
-      WindowPeer& attached = *peer;
-      control.SetPeer(std::move(peer));
-      attached.SyncAll();
-    }
-  }
-  if (auto* window = dynamic_cast<WinControl*>(&control)) {
-    for (Control* child : window->Controls()) BindControl(*child);
-  }
-}
-
-void Platform::BindOwned(Component& component) {
-  for (const auto& owned : component.Components()) {
-    if (auto* timer = dynamic_cast<ui::Timer*>(owned.get()); timer && !timer->GetPeer()) {
-      timer->SetPeer(std::make_unique<SystemTimer>(*this, *timer));
-    }
-    if (auto* control = dynamic_cast<Control*>(owned.get())) BindControl(*control);
-    BindOwned(*owned);
-  }
+std::unique_ptr<TimerPeer> Platform::MakeTimerPeer(ui::Timer& timer) {
+  return std::make_unique<SystemTimer>(*this, timer);
 }
 
 void Platform::Run(Form& mainForm) {
@@ -178,11 +143,8 @@ bool Platform::RouteKey(const MSG& message) {
       return false;
     }
     case WM_CHAR: {
-      // The game reads only ASCII characters (space and "0").
-      if (message.wParam < 0x80) {
-        const char character = static_cast<char>(message.wParam);
-        Guard([&] { form->KeyPress(character); });
-      }
+      const auto character = static_cast<char32_t>(message.wParam);
+      Guard([&] { form->KeyPress(character); });
       return true;
     }
     default:

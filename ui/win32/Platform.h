@@ -3,6 +3,7 @@
 
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 
 #include "ui/Application.h"
@@ -26,11 +27,12 @@ class Platform final : public ui::Platform {
   Platform();
   ~Platform() override;
 
-  void Attach(Application* application) override { application_ = application; }
-  // Raises Exception("Error creating window") when a window for the form,
-  // or the application's own window, cannot be made.
-  void Bind(Form& form) override;
+  // Raises Exception("Error creating window") when a window for the
+  // control, or the application's own window, cannot be made.
+  [[nodiscard]] std::unique_ptr<Peer> MakePeer(Control& control) override;
+  [[nodiscard]] std::unique_ptr<TimerPeer> MakeTimerPeer(ui::Timer& timer) override;
   void Run(Form& mainForm) override;
+  void Attach(Application* application) override { application_ = application; }
   void CancelMouseMode() override;
   void TitleChanged(const std::string& title) override;
 
@@ -73,8 +75,6 @@ class Platform final : public ui::Platform {
 
  private:
   void Dispatch(MSG& message);
-  void BindControl(Control& control);
-  void BindOwned(Component& component);
   void RegisterClasses();
   static LRESULT CALLBACK ApplicationProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
   static LRESULT CALLBACK MessageFilter(int code, WPARAM wParam, LPARAM lParam);

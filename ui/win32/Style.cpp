@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/Caption.h"
-
 namespace ui::win32 {
 
 std::wstring Widen(std::string_view text) {
@@ -15,23 +13,6 @@ std::wstring Widen(std::string_view text) {
   std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
   if (length > 0) ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
   return wide;
-}
-
-std::wstring MnemonicText(std::string_view caption) {
-  const CaptionText parsed = ParseCaption(caption);
-  auto escaped = [](std::string_view part) {
-    std::wstring text;
-    for (wchar_t c : Widen(part)) {
-      if (c == L'&') text += L'&';
-      text += c;
-    }
-    return text;
-  };
-  const std::string_view text = parsed.Text;
-  if (!parsed.AccessIndex) return escaped(text);
-  const std::size_t at = *parsed.AccessIndex;
-  return escaped(text.substr(0, at)) + L'&' + escaped(text.substr(at, parsed.AccessLength)) +
-         escaped(text.substr(at + parsed.AccessLength));
 }
 
 SystemColorTable SystemColorsFromSystem() {

@@ -19,11 +19,6 @@ namespace ui::win32 {
 // code page; a malformed sequence shows as the replacement character.
 [[nodiscard]] std::wstring Widen(std::string_view text);
 
-// A caption in the system's own mnemonic form, which controls and DrawText
-// underline themselves: every "&" of the shown text doubled and one "&"
-// before the access letter.
-[[nodiscard]] std::wstring MnemonicText(std::string_view caption);
-
 // A colour value as the system's, system colours resolved. Both keep red
 // in the low byte.
 [[nodiscard]] inline COLORREF ToColorRef(TColor color) { return ResolveColor(color) & 0xFFFFFFu; }

@@ -4,9 +4,9 @@
 #include <unordered_map>
 
 #include "base/Exception.h"
+#include "ui/Caption.h"
 #include "ui/Form.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "ui/StandardControls.h"
 #include "ui/win32/Platform.h"
 #include "ui/win32/WindowlessPeers.h"
 
@@ -116,18 +116,7 @@ void WindowPeer::Changed(Change what) {
   ApplyOwn(what);
 }
 
-void WindowPeer::SyncAll() {
-  if (!window_) return;
-  for (Change change : {Change::Font, Change::Enabled, Change::Caption, Change::Checked, Change::Position,
-                        Change::Picture, Change::Layout}) {
-    Changed(change);
-  }
-  ApplyBounds();
-  ApplyVisible();
-  ApplyFocus();
-}
-
-void WindowPeer::ApplyCaption() { ::SetWindowTextW(window_, MnemonicText(control_.Caption()).c_str()); }
+void WindowPeer::ApplyCaption() { ::SetWindowTextW(window_, Widen(MnemonicText(control_.Caption())).c_str()); }
 
 void WindowPeer::ApplyBounds() {
   ::SetWindowPos(window_, nullptr, control_.Left(), control_.Top(), control_.Width(), control_.Height(),
@@ -143,7 +132,10 @@ void WindowPeer::ApplyFocus() {
 
 void WindowPeer::ApplyParent() {
   HWND parent = control_.Parent() ? Platform::WindowOf(*control_.Parent()) : nullptr;
-  ::SetParent(window_, parent ? parent : platform_.ApplicationWindow());
+  if (!parent) parent = platform_.ApplicationWindow();
+  // A new window is made in its parent already.
+  if (::GetParent(window_) == parent) return;
+  ::SetParent(window_, parent);
   ApplyBounds();
   ApplyVisible();
 }

@@ -2,8 +2,7 @@
 #pragma once
 
 #include "ui/Control.h"
-#include "ui/GraphicControl.h"
-#include "ui/WinControl.h"
+#include "ui/StandardControls.h"
 #include "ui/win32/SystemHeaders.h"
 
 namespace ui::win32 {
@@ -23,8 +22,6 @@ class WindowPeer : public Peer {
   ~WindowPeer() override;
 
   void Changed(Change what) override;
-  // Brings the window up to date with the model once the peer is attached.
-  void SyncAll();
 
   [[nodiscard]] HWND Window() const { return window_; }
   [[nodiscard]] Control& GetControl() const { return control_; }
@@ -51,14 +48,13 @@ class WindowPeer : public Peer {
   // The brush and text colours the native control draws with.
   virtual HBRUSH ColorsFor(HDC dc);
 
-  // The changes particular to one kind of control; SyncAll passes Caption,
-  // Checked, Position, Picture and Layout.
+  // The changes particular to one kind of control.
   virtual void ApplyOwn(Change /*what*/) {}
   virtual void ApplyCaption();
   virtual void ApplyBounds();
   virtual void ApplyVisible();
   virtual void ApplyFocus();
-  void ApplyParent();
+  virtual void ApplyParent();
 
   // Paints the windowless controls inside this window that meet `area`,
   // each clipped to its own rectangle.

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "ui/win32/WindowlessPeers.h"
 
-#include "ui/Image.h"
-#include "ui/Label.h"
+#include "ui/Caption.h"
+#include "ui/StandardControls.h"
 #include "ui/win32/Platform.h"
 
 namespace ui::win32 {
@@ -22,7 +22,7 @@ class LabelPeer final : public WindowlessPeer {
     const HGDIOBJ previous = ::SelectObject(dc, GetPlatform().FontOf(label_.Font()));
     ::SetBkMode(dc, TRANSPARENT);
     ::SetTextColor(dc, ToColorRef(label_.Enabled() ? label_.Font().Color : clGrayText));
-    const std::wstring text = MnemonicText(label_.Caption());
+    const std::wstring text = Widen(MnemonicText(label_.Caption()));
     const UINT format = DT_LEFT | DT_TOP | (label_.WordWrap() ? DT_WORDBREAK : DT_SINGLELINE);
     ::DrawTextW(dc, text.c_str(), static_cast<int>(text.size()), &area, format);
     ::SelectObject(dc, previous);
@@ -172,12 +172,6 @@ void WindowlessPeer::Changed(Change what) {
   }
 }
 
-void WindowlessPeer::SyncAll() {
-  shownIn_ = ParentWindow();
-  shownAt_ = Bounds();
-  Changed(Change::Picture);
-}
-
 void WindowlessPeer::Paint(HDC dc) {
   if (control_.Visible()) Draw(dc, Bounds());
 }
@@ -191,13 +185,20 @@ RECT WindowlessPeer::Bounds() const {
   return {bounds.Left, bounds.Top, bounds.Right, bounds.Bottom};
 }
 
+// A window that does not show is painted whole when it shows.
 void WindowlessPeer::InvalidateShown(bool erase) {
-  if (shownIn_ && ::IsWindow(shownIn_)) ::InvalidateRect(shownIn_, &shownAt_, erase ? TRUE : FALSE);
+  if (shownIn_ && ::IsWindowVisible(shownIn_)) ::InvalidateRect(shownIn_, &shownAt_, erase ? TRUE : FALSE);
 }
 
-std::unique_ptr<WindowlessPeer> MakeWindowlessPeer(Platform& platform, GraphicControl& control) {
-  if (auto* label = dynamic_cast<Label*>(&control)) return std::make_unique<LabelPeer>(platform, *label);
-  if (auto* image = dynamic_cast<Image*>(&control)) return std::make_unique<PicturePeer>(platform, *image);
+std::unique_ptr<WindowlessPeer> MakeLabelPeer(Platform& platform, Label& label) {
+  return std::make_unique<LabelPeer>(platform, label);
+}
+
+std::unique_ptr<WindowlessPeer> MakePicturePeer(Platform& platform, Image& image) {
+  return std::make_unique<PicturePeer>(platform, image);
+}
+
+std::unique_ptr<WindowlessPeer> MakeDrawingPeer(Platform& platform, GraphicControl& control) {
   return std::make_unique<DrawingPeer>(platform, control);
 }
 

@@ -3,7 +3,7 @@
 
 #include <memory>
 
-#include "ui/GraphicControl.h"
+#include "ui/StandardControls.h"
 #include "ui/win32/SystemHeaders.h"
 
 namespace ui::win32 {
@@ -18,8 +18,6 @@ class WindowlessPeer : public Peer {
   WindowlessPeer(Platform& platform, GraphicControl& control);
 
   void Changed(Change what) override;
-  // Asks for the first painting once the peer is attached.
-  void SyncAll();
 
   // Paints the control at its place in the parent's client area; `dc` is
   // clipped to the control's rectangle.
@@ -42,9 +40,12 @@ class WindowlessPeer : public Peer {
   RECT shownAt_{};
 };
 
-// A label drawn as plain text with DrawText; a picture drawn by nearest
-// pixel; or a control that draws for itself (the board), shown from its
-// own pixels, at once when it draws and whole when its parent paints.
-[[nodiscard]] std::unique_ptr<WindowlessPeer> MakeWindowlessPeer(Platform& platform, GraphicControl& control);
+// A label drawn as plain text with DrawText.
+[[nodiscard]] std::unique_ptr<WindowlessPeer> MakeLabelPeer(Platform& platform, Label& label);
+// A picture drawn by nearest pixel.
+[[nodiscard]] std::unique_ptr<WindowlessPeer> MakePicturePeer(Platform& platform, Image& image);
+// A control that draws for itself (the board), shown from its own pixels,
+// at once when it draws and whole when its parent paints.
+[[nodiscard]] std::unique_ptr<WindowlessPeer> MakeDrawingPeer(Platform& platform, GraphicControl& control);
 
 }  // namespace ui::win32

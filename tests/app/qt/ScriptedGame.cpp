@@ -22,7 +22,7 @@
 #include <vector>
 
 #include "app/Homepage.h"
-#include "app/QtGame.h"
+#include "app/Startup.h"
 #include "app/Unit1.h"
 #include "ui/Services.h"
 #include "ui/qt/Platform.h"
@@ -211,7 +211,8 @@ int main(int argc, char** argv) {
   const Ending ending = std::string(argv[1]) == "exit-by-menu" ? Ending::ByMenu : Ending::ByCloseBox;
 
   std::unique_ptr<Script> script;
-  const int code = RunQtGame([&](TForm1& form) {
+  ui::qt::Platform platform;
+  const int code = RunGame(platform, [&](TForm1& form) {
     script = std::make_unique<Script>(form, ending);
     script->Start();
   });

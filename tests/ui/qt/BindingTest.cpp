@@ -14,7 +14,6 @@
 #include "tests/ui/qt/TestWindow.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
 #include "ui/qt/FormPeer.h"
-#include "ui/qt/QTimerPeer.h"
 #include "ui/qt/Style.h"
 
 namespace ui::qt::testing {

@@ -40,15 +40,6 @@ TEST(StyleTest, ColoursKeepTheirRedGreenAndBlue) {
   EXPECT_EQ(ToQColor(clBlue), QColor(0x00, 0x00, 0xFF));
 }
 
-TEST(StyleTest, CaptionsBecomeQtMnemonicsWithEveryOtherAmpersandDoubled) {
-  EXPECT_EQ(MnemonicText("&New Game"), QStringLiteral("&New Game"));
-  EXPECT_EQ(MnemonicText("Tom && Jerry"), QStringLiteral("Tom && Jerry"));
-  EXPECT_EQ(MnemonicText("R&&&D"), QStringLiteral("R&&&D"));
-  EXPECT_EQ(MnemonicText("&a&b"), QStringLiteral("&ab"));
-  EXPECT_EQ(MnemonicText("ends &"), QStringLiteral("ends "));
-  EXPECT_EQ(MnemonicText("<b>bold</b>"), QStringLiteral("<b>bold</b>"));
-}
-
 TEST(StyleTest, WindowTitlesKeepTheirModifiedMarkPlaceholders) {
   EXPECT_EQ(WindowTitleText("Score [*]"), QStringLiteral("Score [*][*]"));
 }

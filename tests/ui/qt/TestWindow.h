@@ -11,12 +11,9 @@
 
 #include "ui/Application.h"
 #include "ui/Form.h"
-#include "ui/GraphicControl.h"
-#include "ui/Label.h"
-#include "ui/ProgressBar.h"
-#include "ui/RadioButton.h"
+#include "ui/Control.h"
+#include "ui/StandardControls.h"
 #include "ui/Timer.h"
-#include "ui/WinControl.h"
 #include "ui/qt/Platform.h"
 #include "tests/ui/testing/Swatch.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "ui/GraphicControl.h"
+#include "ui/Control.h"
 
 namespace ui::testing {
 
