@@ -8,7 +8,7 @@
 #include <algorithm>
 
 RegularFile::RegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return;
+  if (path.empty() || OpenFromSource(path)) return;
   // Full sharing, so that an editor can save the question file, or a tool
   // replace it, while the game has it open.
   HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
@@ -29,6 +29,7 @@ RegularFile::~RegularFile() {
 }
 
 std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
+  if (source_) return ReadFromSource(buffer);
   if (!handle_) return std::nullopt;
   const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(buffer.size(), MAXDWORD));
   DWORD count = 0;
@@ -36,7 +37,13 @@ std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
   return count;
 }
 
-bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_BEGIN); }
+bool RegularFile::Rewind() {
+  if (source_) {
+    sourceOffset_ = 0;
+    return true;
+  }
+  return handle_ && ::SetFilePointerEx(handle_, LARGE_INTEGER{}, nullptr, FILE_BEGIN);
+}
 
 #else
 
@@ -48,7 +55,7 @@ bool RegularFile::Rewind() { return handle_ && ::SetFilePointerEx(handle_, LARGE
 #include <cerrno>
 
 RegularFile::RegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return;
+  if (path.empty() || OpenFromSource(path)) return;
   // O_NONBLOCK keeps open() from waiting for a FIFO's writer or a lease
   // holder; it has no effect on reading a regular file.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -66,6 +73,7 @@ RegularFile::~RegularFile() {
 }
 
 std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
+  if (source_) return ReadFromSource(buffer);
   if (descriptor_ < 0) return std::nullopt;
   while (true) {
     const ssize_t count = ::read(descriptor_, buffer.data(), buffer.size());
@@ -74,6 +82,26 @@ std::optional<std::size_t> RegularFile::Read(std::span<char> buffer) {
   }
 }
 
-bool RegularFile::Rewind() { return descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) == 0; }
+bool RegularFile::Rewind() {
+  if (source_) {
+    sourceOffset_ = 0;
+    return true;
+  }
+  return descriptor_ >= 0 && ::lseek(descriptor_, 0, SEEK_SET) == 0;
+}
 
 #endif
+
+bool RegularFile::OpenFromSource(const std::filesystem::path& path) {
+  ui::FileSource* source = ui::InstalledService<ui::FileSource>();
+  if (!source || !source->Holds(path)) return false;
+  source_ = source;
+  sourcePath_ = path;
+  return true;
+}
+
+std::optional<std::size_t> RegularFile::ReadFromSource(std::span<char> buffer) {
+  const std::optional<std::size_t> count = source_->ReadAt(sourcePath_, sourceOffset_, buffer);
+  if (count) sourceOffset_ += *count;
+  return count;
+}

@@ -1,7 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
 #include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -68,6 +72,16 @@ class FileSource {
   // Afterwards `file` holds the file as it is now, or is gone when it
   // cannot be had, so that it reads as missing.
   virtual void Refresh(const std::filesystem::path& file) = 0;
+  // True when the source keeps `file` itself (a file the player chose,
+  // which may be larger than memory): it is then read through ReadAt, in
+  // pieces, instead of from the file system.
+  [[nodiscard]] virtual bool Holds(const std::filesystem::path& /*file*/) { return false; }
+  // Up to buffer.size() bytes of a file the source holds, from `offset`:
+  // their number, 0 at the end, or nothing when it cannot be read.
+  [[nodiscard]] virtual std::optional<std::size_t> ReadAt(const std::filesystem::path& /*file*/,
+                                                          std::uint64_t /*offset*/, std::span<char> /*buffer*/) {
+    return std::nullopt;
+  }
 };
 
 // The service of one kind in use; nullptr while none is installed.

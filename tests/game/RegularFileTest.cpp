@@ -9,10 +9,13 @@
 #include <sys/stat.h>
 #endif
 
+#include <algorithm>
 #include <array>
 #include <string>
+#include <vector>
 
 #include "tests/game/TempFolder.h"
+#include "ui/Services.h"
 
 namespace {
 
@@ -76,6 +79,45 @@ TEST_F(RegularFileTest, FileTruncatedWhileOpenEndsEarly) {
   ASSERT_EQ(file.Read(piece), 4096U);
   std::filesystem::resize_file(path, 100);
   EXPECT_EQ(file.Read(piece), 0U);
+}
+
+// A source that holds one file in memory (as the web page holds a file the
+// player chose) and records the offsets it is asked to read from.
+class HeldFileSource final : public ui::FileSource {
+ public:
+  HeldFileSource(std::filesystem::path file, std::string content)
+      : file_(std::move(file)), content_(std::move(content)) {}
+  void Refresh(const std::filesystem::path& /*file*/) override {}
+  bool Holds(const std::filesystem::path& file) override { return file == file_; }
+  std::optional<std::size_t> ReadAt(const std::filesystem::path& /*file*/, std::uint64_t offset,
+                                    std::span<char> buffer) override {
+    offsets.push_back(offset);
+    if (offset >= content_.size()) return 0;
+    const std::size_t count = std::min(buffer.size(), content_.size() - static_cast<std::size_t>(offset));
+    std::copy_n(content_.data() + offset, count, buffer.data());
+    return count;
+  }
+  std::vector<std::uint64_t> offsets;
+
+ private:
+  std::filesystem::path file_;
+  std::string content_;
+};
+
+TEST_F(RegularFileTest, AFileTheSourceHoldsIsReadFromItPieceByPieceAndAgainAfterRewind) {
+  // Not on disk at all: the source stands for it.
+  HeldFileSource source(folder_.Path() / "held.ini", "[s]\nk=1\n");
+  const ui::ScopedService<ui::FileSource> installed(source);
+  RegularFile file(folder_.Path() / "held.ini");
+  ASSERT_TRUE(file.IsOpen());
+  EXPECT_EQ(ReadAll(file), "[s]\nk=1\n");
+  ASSERT_TRUE(file.Rewind());
+  EXPECT_EQ(ReadAll(file), "[s]\nk=1\n");
+  EXPECT_EQ(source.offsets, (std::vector<std::uint64_t>{0, 3, 6, 8, 0, 3, 6, 8}));
+  // Any other file still comes from the file system.
+  RegularFile other(folder_.Write("other.ini", "x"));
+  EXPECT_EQ(ReadAll(other), "x");
+  EXPECT_EQ(source.offsets.size(), 8U);
 }
 
 }  // namespace

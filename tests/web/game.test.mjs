@@ -2,6 +2,10 @@
 // The whole game in headless Chromium: what the player sees and does on the
 // page, from the board's first pixels to a score in the title.
 import assert from 'node:assert/strict';
+import crypto from 'node:crypto';
+import fs from 'node:fs';
+import os from 'node:os';
+import path from 'node:path';
 import { after, before, test } from 'node:test';
 import { launch, openPage, screenshot, serveGame } from './browser.mjs';
 
@@ -238,6 +242,42 @@ test('rows that fill up put the score in the title', { timeout: 120000 }, async 
   assert.ok(pieces > 0, 'a row was filled');
   assert.match(await page.title(), /^Tolvanix Plimbora - Score : [1-9][0-9]*0$/);
   await screenshot(page, 'game-score');
+});
+
+test('a question file the player chooses serves for the tab, read in pieces and never copied', async () => {
+  // Two megabytes of binary junk before the one question: a file the
+  // reader must go through without holding it.
+  const junk = crypto.randomBytes(2 * 1024 * 1024);
+  const chosen = path.join(fs.mkdtempSync(path.join(os.tmpdir(), 'tp-chosen-')), 'mine.ini');
+  fs.writeFileSync(chosen, Buffer.concat([Buffer.from('[Overzicht]\nAantal=1\n'), junk,
+    Buffer.from('\n[1]\nVraag=Chosen question\nJuist=Mine\nFouta=Not mine\nFoutb=Nobody\'s\n')]));
+  await page.evaluate(() => {
+    window.pieces = [];
+    const slice = Blob.prototype.slice;
+    Blob.prototype.slice = function (start, end) {
+      window.pieces.push(end - start);
+      return slice.call(this, start, end);
+    };
+  });
+  await (await page.$('#question-file')).uploadFile(chosen);
+  await page.keyboard.press('F2');
+  await page.waitForFunction(() => document.querySelector('.tp-label.tp-wrap').textContent === 'Chosen question',
+                             { timeout: 60000 });
+  const read = await page.evaluate(() => [window.pieces.length, Math.max(...window.pieces),
+    Math.max(...Module.FS.readdir('/').filter((name) => Module.FS.isFile(Module.FS.stat('/' + name).mode))
+      .map((name) => Module.FS.stat('/' + name).size))]);
+  assert.ok(read[0] > 32, `read in ${read[0]} pieces`);
+  assert.ok(read[1] <= 64 * 1024, `pieces of at most 64 KiB, not ${read[1]}`);
+  assert.ok(read[2] < junk.length, 'no copy of the chosen file in the page\'s file system');
+  fs.rmSync(path.dirname(chosen), { recursive: true, force: true });
+});
+
+test('Exit ends the game and leaves the page', async () => {
+  // "Game" has no access letter: the mouse opens it.
+  await page.click('xpath/.//div[contains(@class,"tp-menu-title")]/span[text()="Game"]');
+  await page.click('xpath/.//div[contains(@class,"tp-menu-item")][normalize-space(.)="Exit"]');
+  await page.waitForFunction(() => !document.querySelector('.tp-window'));
+  assert.equal(await page.evaluate(() => document.getElementById('ended').hidden), false);
 });
 
 test('the page ran without errors', () => {

@@ -32,4 +32,6 @@ int tp_open_address(const char* address);
 void tp_measure(const char* face, int height, int bold, const char* text, int* size);
 void tp_icon(const char* address);
 void tp_fetch_file(const char* address, const char* path, int* done);
+double tp_chosen_file_size();
+void tp_read_chosen_file(double offset, void* buffer, int length, int* count, int* done);
 }

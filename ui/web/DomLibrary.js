@@ -572,9 +572,9 @@ mergeInto(LibraryManager.library, {
     link.href = UTF8ToString(address);
   },
 
-  // Brings the file at `path` up to date from `address` beside the page,
-  // or from the file the player chose for this tab; a file that cannot be
-  // had is removed, as a missing one. Sets the word at `done` when ready.
+  // Brings the file at `path` up to date from `address` beside the page; a
+  // file that cannot be had is removed, as a missing one. Sets the word at
+  // `done` when ready.
   tp_fetch_file__deps: ['$TP', '$FS'],
   tp_fetch_file: function(address, path, done) {
     address = UTF8ToString(address);
@@ -589,12 +589,32 @@ mergeInto(LibraryManager.library, {
       if (done) HEAP32[done >> 2] = 1;
       Module['_tp_resume']();
     };
-    var chosen = Module['tpChosenFile'];
-    var reading = chosen ? chosen.arrayBuffer()
-                         : fetch(address, {cache: 'no-store'}).then(function(response) {
-                             return response.ok ? response.arrayBuffer() : null;
-                           });
+    var reading = fetch(address, {cache: 'no-store'}).then(function(response) {
+      return response.ok ? response.arrayBuffer() : null;
+    });
     reading.then(function(buffer) { finish(buffer ? new Uint8Array(buffer) : null); },
                  function() { finish(null); });
+  },
+
+  // The file the player chose for this tab (the page sets
+  // Module.tpChosenFile): its size, or -1 for none.
+  tp_chosen_file_size: function() {
+    var chosen = Module['tpChosenFile'];
+    return chosen ? chosen.size : -1;
+  },
+
+  // Reads one piece of the chosen file into `buffer`; sets the word at
+  // `count` to its length (-1 when it cannot be read) and the one at `done`.
+  tp_read_chosen_file: function(offset, buffer, length, count, done) {
+    var chosen = Module['tpChosenFile'];
+    var finish = function(bytes) {
+      if (bytes) HEAPU8.set(bytes, buffer);
+      HEAP32[count >> 2] = bytes ? bytes.length : -1;
+      HEAP32[done >> 2] = 1;
+      Module['_tp_resume']();
+    };
+    if (!chosen) { finish(null); return; }
+    chosen.slice(offset, offset + length).arrayBuffer().then(function(piece) { finish(new Uint8Array(piece)); },
+                                                                function() { finish(null); });
   },
 });

@@ -46,12 +46,30 @@ TextSize PageTextMeasure::Measure(const Font& font, std::string_view text) {
 }
 
 void PageFiles::Refresh(const std::filesystem::path& file) {
+  if (tp_chosen_file_size() >= 0) {
+    chosen_ = file;
+    return;
+  }
+  chosen_.clear();
   // The program's folder is the page's (ExecutableDirectory), so a file's
   // place below the root is its address beside the page.
   const std::string address = file.lexically_relative("/").generic_string();
   int done = 0;
   tp_fetch_file(address.c_str(), file.c_str(), InEvent() ? &done : nullptr);
   WaitForWord(done, true);
+}
+
+bool PageFiles::Holds(const std::filesystem::path& file) { return !chosen_.empty() && file == chosen_; }
+
+std::optional<std::size_t> PageFiles::ReadAt(const std::filesystem::path& /*file*/, std::uint64_t offset,
+                                             std::span<char> buffer) {
+  if (!InEvent()) return std::nullopt;
+  int done = 0;
+  int count = -1;
+  tp_read_chosen_file(static_cast<double>(offset), buffer.data(), static_cast<int>(buffer.size()), &count, &done);
+  WaitForWord(done, true);
+  if (count < 0) return std::nullopt;
+  return static_cast<std::size_t>(count);
 }
 
 Platform::~Platform() { running = nullptr; }

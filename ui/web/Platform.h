@@ -38,12 +38,19 @@ class PageTextMeasure final : public TextMeasure {
 };
 
 // The files beside the page, in the root of the in-memory file system:
-// each refresh fetches the file afresh (or takes the one the player chose
-// for this tab). Other events wait meanwhile, so to the reader it is a
-// call that returns.
+// each refresh fetches the file afresh. A file the player chose for this
+// tab serves instead and stays where it is, read in pieces (Blob.slice) so
+// that a huge one never fills the page's memory. Other events wait while a
+// file is fetched or read, so to the reader each is a call that returns.
 class PageFiles final : public FileSource {
  public:
   void Refresh(const std::filesystem::path& file) override;
+  [[nodiscard]] bool Holds(const std::filesystem::path& file) override;
+  [[nodiscard]] std::optional<std::size_t> ReadAt(const std::filesystem::path& file, std::uint64_t offset,
+                                                  std::span<char> buffer) override;
+
+ private:
+  std::filesystem::path chosen_;  // the file the player's choice stands for
 };
 
 // The page's platform: DOM elements for the controls (ControlPeers.h),
