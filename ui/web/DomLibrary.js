@@ -404,9 +404,10 @@ mergeInto(LibraryManager.library, {
     }
   },
 
-  // Asks for a control's repaint from the page's loop, soon.
+  // Asks for a control's repaint as soon as the running event is over, so
+  // that the changes of one handler are painted once.
   tp_update_soon: function(control) {
-    setTimeout(function() { Module['_tp_update'](control); }, 0);
+    Promise.resolve().then(function() { Module['_tp_update'](control); });
   },
 
   tp_closed__deps: ['$TP'],
