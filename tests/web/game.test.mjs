@@ -272,10 +272,20 @@ test('a question file the player chooses serves for the tab, read in pieces and 
   fs.rmSync(path.dirname(chosen), { recursive: true, force: true });
 });
 
+test('the rules come in a box while the game goes on', async () => {
+  await page.click('xpath/.//div[contains(@class,"tp-menu-title")]/span[normalize-space(.)="Help"]');
+  await page.click('xpath/.//div[contains(@class,"tp-menu-item")][normalize-space(.)="How to play ?"]');
+  const text = await page.evaluate(() => document.querySelector('.tp-box .tp-box-text').textContent);
+  assert.match(text, /^If you give a correct answer you will be able to play for 10 seconds, .* let them drop down\. $/);
+  await screenshot(page, 'game-rules');
+  await page.click('.tp-box-ok');
+});
+
 test('Exit ends the game and leaves the page', async () => {
-  // "Game" has no access letter: the mouse opens it.
-  await page.click('xpath/.//div[contains(@class,"tp-menu-title")]/span[text()="Game"]');
-  await page.click('xpath/.//div[contains(@class,"tp-menu-item")][normalize-space(.)="Exit"]');
+  // "Game" has no access letter: Alt alone opens the first menu, and the
+  // item's letter runs it.
+  await page.keyboard.press('Alt');
+  await page.keyboard.press('x');
   await page.waitForFunction(() => !document.querySelector('.tp-window'));
   assert.equal(await page.evaluate(() => document.getElementById('ended').hidden), false);
 });

@@ -52,7 +52,24 @@ mergeInto(LibraryManager.library, {
     listen: function() {
       if (TP.listening) return;
       TP.listening = true;
+      // Alt pressed and let go alone opens the first menu, as it takes the
+      // desktop's keyboard to a menu bar whose first title has no letter.
+      var altAlone = false;
+      document.addEventListener('keyup', function(event) {
+        if (event.key !== 'Alt' || !altAlone) return;
+        altAlone = false;
+        var form = document.activeElement && document.activeElement.closest
+            ? document.activeElement.closest('.tp-window') : null;
+        form = form || TP.forms[0];
+        if (!form || form.hidden || document.querySelector('.tp-veil')) return;
+        var first = form.tpMenu.firstElementChild;
+        if (!first) return;
+        event.preventDefault();
+        if (TP.openMenu === first) TP.closeMenu();
+        else TP.showMenu(first);
+      });
       document.addEventListener('keydown', function(event) {
+        altAlone = event.key === 'Alt' && !event.repeat;
         var target = event.target;
         if (target.closest && target.closest('.tp-box')) return;
         if (document.querySelector('.tp-veil')) { event.preventDefault(); return; }
