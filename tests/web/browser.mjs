@@ -36,7 +36,7 @@ export async function launch() {
     headless: true,
     userDataDir: profile,
     args: ['--no-sandbox', '--disable-gpu', '--disable-quic', '--no-first-run', '--disable-background-networking',
-           '--disable-component-update', '--disable-sync', '--window-size=800,600'],
+           '--disable-component-update', '--disable-sync', '--disable-dev-shm-usage', '--window-size=800,600'],
   });
   const close = browser.close.bind(browser);
   browser.close = async () => {
