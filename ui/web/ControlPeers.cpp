@@ -81,7 +81,9 @@ void ElementPeer::Changed(Change what) {
       if (auto* radio = dynamic_cast<RadioButton*>(&control_)) tp_checked(id_, radio->Checked());
       break;
     case Change::Position:
-      if (auto* bar = dynamic_cast<ProgressBar*>(&control_)) tp_gauge(id_, bar->Min(), bar->Max(), bar->Position());
+      if (auto* bar = dynamic_cast<ProgressBar*>(&control_)) {
+        tp_gauge(id_, bar->Min(), bar->Max(), bar->Position(), bar->Width(), bar->Height());
+      }
       break;
     case Change::Picture:
       if (auto* image = dynamic_cast<Image*>(&control_)) {

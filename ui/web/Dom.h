@@ -16,7 +16,7 @@ void tp_font(int id, const char* face, int height, int bold, int underline, unsi
 void tp_hand(int id, int hand);
 void tp_word_wrap(int id, int wrap);
 void tp_checked(int id, int checked);
-void tp_gauge(int id, int min, int max, int position);
+void tp_gauge(int id, int min, int max, int position, int width, int height);
 void tp_picture(int id, const char* address, int stretch, int width, int height);
 void tp_drawn(int id, const void* bits, int width, int height, int left, int top, int right, int bottom);
 void tp_focus(int id);

@@ -340,16 +340,15 @@ mergeInto(LibraryManager.library, {
   },
 
   tp_gauge__deps: ['$TP'],
-  tp_gauge: function(id, min, max, position) {
+  tp_gauge: function(id, min, max, position, width, height) {
     var element = TP.elements[id];
     element.setAttribute('aria-valuemin', min);
     element.setAttribute('aria-valuemax', max);
     element.setAttribute('aria-valuenow', position);
     // Blocks two thirds as wide as the bar is high, with gaps of two
     // pixels; a block that has begun shows whole.
-    var inner = Math.max(0, element.clientWidth - 4);
-    var height = Math.max(0, element.clientHeight - 4);
-    var block = Math.max(1, Math.floor((2 * height + 1) / 3));
+    var inner = Math.max(0, width - 4);
+    var block = Math.max(1, Math.floor((2 * Math.max(0, height - 4) + 1) / 3));
     var filled = max > min ? Math.floor((position - min) * inner / (max - min)) : 0;
     var blocks = Math.ceil(filled / (block + 2));
     element.tpBar.style.width = Math.min(inner, Math.max(0, blocks * (block + 2) - 2)) + 'px';
