@@ -23,12 +23,6 @@ void Application::SetTitle(std::string title) {
   if (platform_) platform_->TitleChanged(title_);
 }
 
-void Application::SetIcon(std::string icon) {
-  if (icon == icon_) return;
-  icon_ = std::move(icon);
-  if (platform_) platform_->IconChanged(icon_);
-}
-
 void Application::Run() {
   Form* main = MainForm();
   if (!main) return;

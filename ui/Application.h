@@ -28,8 +28,9 @@ class Application final {
   void SetTitle(std::string title);
   // The picture that stands for the application in its windows' frames and
   // on the taskbar, named as Image names one.
-  [[nodiscard]] const std::string& Icon() const { return icon_; }
-  void SetIcon(std::string icon);
+  void SetIcon(const std::string& icon) {
+    if (platform_) platform_->IconChanged(icon);
+  }
 
   // Creates a form owned by the application and binds it to the platform;
   // the first one becomes the main form.
@@ -67,7 +68,6 @@ class Application final {
 
   Platform* platform_;
   std::string title_;
-  std::string icon_;
   std::vector<std::unique_ptr<Form>> forms_;
 };
 

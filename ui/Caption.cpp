@@ -33,7 +33,6 @@ CaptionText ParseCaption(std::string_view caption) {
 std::string MnemonicText(std::string_view caption) {
   const CaptionText parsed = ParseCaption(caption);
   std::string text;
-  text.reserve(parsed.Text.size() + 1);
   for (std::size_t i = 0; i < parsed.Text.size(); ++i) {
     if (parsed.Text[i] == '&' || i == parsed.AccessIndex) text += '&';
     text += parsed.Text[i];

@@ -14,7 +14,6 @@ namespace ui {
 // with itself, the latest first.
 class Component : public TObject {
  public:
-  Component() = default;
   ~Component() override { DestroyComponents(); }
 
   [[nodiscard]] const std::string& Name() const { return name_; }
@@ -39,9 +38,8 @@ class Component : public TObject {
   // destructor.
   void DestroyComponents() {
     while (!components_.empty()) {
-      std::unique_ptr<Component> last = std::move(components_.back());
+      const std::unique_ptr<Component> last = std::move(components_.back());
       components_.pop_back();
-      last.reset();
     }
   }
 

@@ -27,7 +27,7 @@ void Control::SetParent(WinControl* parent) {
 
 Form* Control::ParentForm() const {
   for (const Control* control = this; control; control = control->parent_) {
-    if (auto* form = dynamic_cast<const Form*>(control)) return const_cast<Form*>(form);
+    if (control->Kind() == ControlKind::Form) return static_cast<Form*>(const_cast<Control*>(control));
   }
   return nullptr;
 }
@@ -60,7 +60,7 @@ void Control::SetVisible(bool visible) {
 bool Control::Showing() const {
   if (!visible_) return false;
   if (parent_) return parent_->Showing();
-  return dynamic_cast<const Form*>(this) != nullptr;
+  return kind_ == ControlKind::Form;
 }
 
 void Control::SetEnabled(bool enabled) {
@@ -105,9 +105,8 @@ void Control::Changed(Change what) {
 
 void Control::ShowingChangedInside() {
   ShowingChanged();
-  if (auto* window = dynamic_cast<WinControl*>(this)) {
-    for (Control* child : window->Controls()) child->ShowingChangedInside();
-  }
+  if (!HasWindow()) return;
+  for (Control* child : static_cast<WinControl*>(this)->Controls()) child->ShowingChangedInside();
 }
 
 void Control::DropFocusInside() {
@@ -141,9 +140,9 @@ bool WinControl::Focused() const {
 }
 
 void WinControl::InsertControl(Control& control) {
-  if (auto* window = dynamic_cast<WinControl*>(&control)) {
-    window->tabOrder_ = static_cast<int>(
-        std::count_if(controls_.begin(), controls_.end(), [](const Control* c) { return c->HasWindow(); }));
+  if (control.HasWindow()) {
+    static_cast<WinControl&>(control).tabOrder_ =
+        static_cast<int>(std::count_if(controls_.begin(), controls_.end(), [](const Control* c) { return c->HasWindow(); }));
   }
   controls_.push_back(&control);
 }

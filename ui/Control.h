@@ -18,38 +18,20 @@ class WinControl;
 
 enum class Cursor { Default, HandPoint };
 
-// The kinds of control the model knows, named once here. Each control
-// reports its kind, and a binding picks its peer by a switch over them
-// without a default, so that a kind it does not handle fails to compile.
-enum class ControlKind {
-  Form,
-  Button,
-  RadioButton,
-  GroupBox,
-  Panel,
-  ProgressBar,
-  Label,
-  Image,
-  Drawing,  // a windowless control that draws for itself on its canvas
-};
+// The kinds of control the model knows, named once here, the windowed ones
+// first; Drawing is any other windowless control, one that draws for itself
+// on its canvas. Each control reports its kind, and a binding picks its
+// peer by a switch over them without a default, so that a kind it does not
+// handle fails to compile.
+enum class ControlKind { Form, Button, RadioButton, GroupBox, Panel, ProgressBar, Label, Image, Drawing };
 
 // What changed in a control, so that its peer updates only that part of
-// what it shows.
+// what it shows. Position is a progress bar's range or position, Layout a
+// property of a control's own look (word wrap, the menu), Invalidated a
+// windowless control's wish to be painted.
 enum class Change {
-  Bounds,
-  Visible,
-  Enabled,
-  Caption,
-  Font,
-  Cursor,
-  Parent,
-  Focus,
-  Checked,
-  Position,     // a progress bar's range or position
-  Picture,
-  Layout,       // a property of a control's own look: word wrap, the menu
-  Invalidated,  // a windowless control wants to be painted
-  Closed,
+  Bounds, Visible, Enabled, Caption, Font, Cursor, Parent,
+  Focus, Checked, Position, Picture, Layout, Invalidated, Closed
 };
 
 // The platform's side of a control: the object that shows it. The model
@@ -78,10 +60,12 @@ class Control : public Component {
  public:
   ~Control() override;
 
-  [[nodiscard]] virtual ControlKind Kind() const = 0;
+  // Fixed when the control is made, so it can be asked even while the
+  // control is being destroyed.
+  [[nodiscard]] ControlKind Kind() const { return kind_; }
   // True for controls with a window of their own. They lie above the
   // windowless controls of the same parent.
-  [[nodiscard]] virtual bool HasWindow() const = 0;
+  [[nodiscard]] bool HasWindow() const { return kind_ < ControlKind::Label; }
 
   [[nodiscard]] WinControl* Parent() const { return parent_; }
   // Moves the control into another window's client area; nullptr takes it
@@ -144,7 +128,7 @@ class Control : public Component {
   [[nodiscard]] Peer* GetPeer() const { return peer_.get(); }
 
  protected:
-  Control() = default;
+  explicit Control(ControlKind kind) : kind_(kind) {}
 
   // Tells the peer, if any, what changed.
   void Changed(Change what);
@@ -167,6 +151,7 @@ class Control : public Component {
   void ShowingChangedInside();
   void DropFocusInside();
 
+  const ControlKind kind_;
   WinControl* parent_ = nullptr;
   Rect bounds_;
   bool visible_ = true;
@@ -187,8 +172,6 @@ class WinControl : public Control {
  public:
   ~WinControl() override;
 
-  [[nodiscard]] bool HasWindow() const override { return true; }
-
   // The controls whose parent this is, in the order they were placed.
   [[nodiscard]] const std::vector<Control*>& Controls() const { return controls_; }
 
@@ -208,7 +191,7 @@ class WinControl : public Control {
   [[nodiscard]] bool Focused() const;
 
  protected:
-  WinControl() = default;
+  explicit WinControl(ControlKind kind) : Control(kind) {}
 
  private:
   void InsertControl(Control& control);
@@ -226,10 +209,6 @@ class WinControl : public Control {
 // One that draws for itself (the board) does so on its Canvas.
 class GraphicControl : public Control {
  public:
-  // A control that draws for itself unless a kind says otherwise.
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Drawing; }
-  [[nodiscard]] bool HasWindow() const override { return false; }
-
   // The full repaint of the control's area; called on repaint requests.
   virtual void Paint() {}
 
@@ -251,7 +230,8 @@ class GraphicControl : public Control {
   void Update();
 
  protected:
-  GraphicControl() = default;
+  // A control that draws for itself unless a kind says otherwise.
+  explicit GraphicControl(ControlKind kind = ControlKind::Drawing) : Control(kind) {}
 
   void BoundsChanged() override { Invalidate(); }
   void ShowingChanged() override;

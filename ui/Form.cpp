@@ -23,7 +23,7 @@ void AppendTabOrder(const WinControl& root, std::vector<WinControl*>& list) {
 
 }  // namespace
 
-Form::Form() { SetVisible(false); }
+Form::Form() : WinControl(ControlKind::Form) { SetVisible(false); }
 
 Form::~Form() {
   // The controls go while the form is whole, so that the last of them can

@@ -28,8 +28,6 @@ class Form : public WinControl {
   Form();
   ~Form() override;
 
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Form; }
-
   [[nodiscard]] MainMenu* Menu() const { return menu_; }
   void SetMenu(MainMenu* menu);
 

@@ -2,6 +2,19 @@
 #include "ui/MenuItem.h"
 
 namespace ui {
+namespace {
+
+// The item in `menu`'s tree (`menu` excluded) whose shortcut is `key`;
+// nullptr if there is none.
+MenuItem* FindShortCut(const MenuItem& menu, int key) {
+  for (MenuItem* item : menu.Items()) {
+    if (item->ShortCut() == key) return item;
+    if (MenuItem* found = FindShortCut(*item, key)) return found;
+  }
+  return nullptr;
+}
+
+}  // namespace
 
 MenuItem& MenuItem::Add(std::string caption) {
   MenuItem& item = Create<MenuItem>(std::move(caption));
@@ -20,17 +33,8 @@ std::string MenuItem::ShortCutText() const {
   return std::string("F").append(std::to_string(shortCut_ - kKeyF1 + 1));
 }
 
-MenuItem* MenuItem::FindShortCut(int key) const {
-  if (key == 0) return nullptr;
-  for (MenuItem* item : items_) {
-    if (item->ShortCut() == key) return item;
-    if (MenuItem* found = item->FindShortCut(key)) return found;
-  }
-  return nullptr;
-}
-
 bool MainMenu::RunShortCut(int key, ShiftState shift) {
-  MenuItem* item = shift == ShiftState{} ? FindShortCut(key) : nullptr;
+  MenuItem* item = shift == ShiftState{} && key != 0 ? FindShortCut(*this, key) : nullptr;
   if (!item) return false;
   item->Click();
   return true;

@@ -39,10 +39,6 @@ class MenuItem : public Component {
   void Click();
   TNotifyEvent OnClick;
 
-  // The item in this item's tree (this one excluded) whose shortcut is
-  // `key`; nullptr if there is none.
-  [[nodiscard]] MenuItem* FindShortCut(int key) const;
-
  private:
   std::string caption_;
   int shortCut_ = 0;

@@ -11,28 +11,27 @@ namespace ui {
 // A push button; Tab stops at it.
 class Button final : public WinControl {
  public:
-  Button() { SetTabStop(true); }
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Button; }
+  Button() : WinControl(ControlKind::Button) { SetTabStop(true); }
 };
 
 // A plain area inside a raised edge one pixel wide, holding other controls.
 class Panel final : public WinControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Panel; }
+  Panel() : WinControl(ControlKind::Panel) {}
 };
 
 // A frame with a caption drawn around other controls. It groups nothing:
 // radio buttons exclude each other by sharing a parent.
 class GroupBox final : public WinControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::GroupBox; }
+  GroupBox() : WinControl(ControlKind::GroupBox) {}
 };
 
 // A radio button. Selecting one clears every other radio button with the
 // same parent. Tab stops only at a selected one.
 class RadioButton final : public WinControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::RadioButton; }
+  RadioButton() : WinControl(ControlKind::RadioButton) {}
 
   [[nodiscard]] bool Checked() const { return checked_; }
   // Selecting clears the siblings; only the user's click runs OnClick.
@@ -50,7 +49,7 @@ class RadioButton final : public WinControl {
 // past it.
 class ProgressBar final : public WinControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::ProgressBar; }
+  ProgressBar() : WinControl(ControlKind::ProgressBar) {}
 
   [[nodiscard]] int Min() const { return min_; }
   [[nodiscard]] int Max() const { return max_; }
@@ -73,7 +72,7 @@ class ProgressBar final : public WinControl {
 // reports clicks.
 class Label final : public GraphicControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Label; }
+  Label() : GraphicControl(ControlKind::Label) {}
 
   // With AutoSize the label takes the size of its text in its font, as the
   // platform's TextMeasure tells it, keeping its left and top; otherwise,
@@ -101,7 +100,7 @@ class Label final : public GraphicControl {
 // otherwise it is drawn at its own size in the top-left corner.
 class Image final : public GraphicControl {
  public:
-  [[nodiscard]] ControlKind Kind() const override { return ControlKind::Image; }
+  Image() : GraphicControl(ControlKind::Image) {}
 
   [[nodiscard]] const std::string& Picture() const { return picture_; }
   void SetPicture(std::string picture) {

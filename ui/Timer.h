@@ -30,7 +30,6 @@ class TimerPeer {
 // enabled timer. Like the platform's, it starts enabled with 1000 ms.
 class Timer final : public Component {
  public:
-  Timer() = default;
   ~Timer() override;
 
   [[nodiscard]] unsigned Interval() const { return interval_; }

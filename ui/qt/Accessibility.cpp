@@ -6,16 +6,12 @@
 
 #include <QAccessibleWidget>
 
-#include "ui/Control.h"
+#include "ui/Form.h"
 #include "ui/StandardControls.h"
-#include "ui/qt/FormPeer.h"
 #include "ui/qt/Platform.h"
-#include "ui/qt/WidgetPeer.h"
 
 namespace ui::qt {
 namespace {
-
-constexpr const char* kReadingOrderProperty = "ui.readingOrder";
 
 Platform* actingPlatform = nullptr;
 
@@ -35,13 +31,13 @@ class ControlAccessible final : public QAccessibleWidget {
   explicit ControlAccessible(QWidget* widget) : QAccessibleWidget(widget) {}
 
   [[nodiscard]] QAccessible::Role role() const override {
-    const Control* control = WidgetPeer::ControlOf(widget());
+    const Control* control = Platform::ControlOf(widget());
     return control ? RoleOf(*control) : QAccessibleWidget::role();
   }
 
   [[nodiscard]] QAccessible::State state() const override {
     QAccessible::State state = QAccessibleWidget::state();
-    if (const auto* radio = dynamic_cast<const RadioButton*>(WidgetPeer::ControlOf(widget()))) {
+    if (const auto* radio = dynamic_cast<const RadioButton*>(Platform::ControlOf(widget()))) {
       state.checkable = true;
       state.checked = radio->Checked();
     }
@@ -55,7 +51,7 @@ class ControlAccessible final : public QAccessibleWidget {
   // Pressing is clicking, as the user would with the mouse.
   void doAction(const QString& action) override {
     if (action != pressAction() || !Pressable()) return QAccessibleWidget::doAction(action);
-    Control* control = WidgetPeer::ControlOf(widget());
+    Control* control = Platform::ControlOf(widget());
     if (actingPlatform && control->Enabled()) actingPlatform->Guard([control] { control->Click(); });
   }
 
@@ -92,9 +88,11 @@ QAccessibleInterface* MakeAccessible(const QString& /*className*/, QObject* obje
   auto* widget = qobject_cast<QWidget*>(object);
   if (!widget) return nullptr;
   // Qt takes a plain top-level widget for a filler, not for a window.
-  if (widget->isWindow()) return FormPeer::FormOf(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
-  if (widget->property(kReadingOrderProperty).toBool()) return new ReadingOrderAccessible(widget);
-  Control* control = WidgetPeer::ControlOf(widget);
+  if (widget->isWindow()) return Platform::FormOf(widget) ? new QAccessibleWidget(widget, QAccessible::Window) : nullptr;
+  if (Form* form = Platform::FormOf(widget->parentWidget()); form && Platform::ClientWidgetOf(*form) == widget) {
+    return new ReadingOrderAccessible(widget);
+  }
+  Control* control = Platform::ControlOf(widget);
   const bool qtKnowsIt = !control || (control->HasWindow() && !dynamic_cast<RadioButton*>(control));
   return qtKnowsIt ? nullptr : new ControlAccessible(widget);
 }
@@ -110,7 +108,5 @@ void RemoveAccessibility() {
   QAccessible::removeFactory(MakeAccessible);
   actingPlatform = nullptr;
 }
-
-void ReadInReadingOrder(QWidget& area) { area.setProperty(kReadingOrderProperty, true); }
 
 }  // namespace ui::qt

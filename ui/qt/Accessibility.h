@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QWidget>
-
 namespace ui::qt {
 
 class Platform;
@@ -12,14 +10,11 @@ class Platform;
 // named as the model names them; these serve the rest: radio buttons that
 // are not auto-exclusive (Qt would call them check boxes), the labels, the
 // pictures and the board (Qt knows nothing of what they show), and a
-// form's client area, whose controls are read in the order they are seen.
-// Installed for the platform's lifetime; actions from the screen reader
-// run under its error guard.
+// form's client area, whose controls are read in the order they are seen:
+// top to bottom, then left to right, whatever order they were made or
+// stacked in. Installed for the platform's lifetime; actions from the
+// screen reader run under its error guard.
 void InstallAccessibility(Platform& platform);
 void RemoveAccessibility();
-
-// Has a screen reader meet the widget's children top to bottom, then left
-// to right, whatever order they were made or stacked in.
-void ReadInReadingOrder(QWidget& area);
 
 }  // namespace ui::qt

@@ -13,8 +13,7 @@
 
 #include "base/ExecutablePath.h"
 #include "ui/qt/Accessibility.h"
-#include "ui/qt/FormPeer.h"
-#include "ui/qt/Style.h"
+#include "ui/qt/Services.h"
 
 namespace ui::qt {
 namespace {
@@ -102,39 +101,29 @@ void Platform::CancelMouseMode() {
 void Platform::TitleChanged(const std::string& title) {
   title_ = title;
   for (QWidget* window : QApplication::topLevelWidgets()) {
-    if (FormPeer::FormOf(window)) window->setWindowIconText(WindowTitleText(title));
+    if (FormOf(window)) window->setWindowIconText(WindowTitleText(title));
   }
 }
 
 void Platform::IconChanged(const std::string& picture) { QApplication::setWindowIcon(QIcon(ToQString(picture))); }
-
-QWidget* Platform::ClientWidgetOf(const WinControl& control) const {
-  auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());
-  return peer ? peer->ClientWidget() : nullptr;
-}
-
-QWidget* Platform::WidgetOf(const Control& control) {
-  auto* peer = dynamic_cast<WidgetPeer*>(control.GetPeer());
-  return peer ? peer->Widget() : nullptr;
-}
-
-void Platform::Restack(const WinControl& parent) {
-  const auto& controls = parent.Controls();
-  for (auto it = controls.rbegin(); it != controls.rend(); ++it) {
-    if ((*it)->HasWindow()) continue;
-    if (QWidget* widget = WidgetOf(**it)) widget->lower();
-  }
-}
 
 void Platform::FormClosed(const Form& form) {
   if (&form == running_) QApplication::exit(0);
 }
 
 bool Platform::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   auto* widget = qobject_cast<QWidget*>(watched);
+  if (event->type() == QEvent::Close && widget && widget->isWindow()) {
+    // The model closes the form, which hides its window.
+    Form* form = FormOf(widget);
+    if (!form) return false;
+    event->ignore();
+    if (!form->Closed()) Guard([form] { form->Close(); });
+    return true;
+  }
+  if (event->type() != QEvent::KeyPress && event->type() != QEvent::KeyRelease) return false;
   if (!widget || qobject_cast<QMenuBar*>(widget) || qobject_cast<QMenu*>(widget)) return false;
-  Form* form = FormPeer::FormOf(widget->window());
+  Form* form = FormOf(widget->window());
   if (!form) return false;
   const auto& key = static_cast<const QKeyEvent&>(*event);
   // Alt alone also goes on to Qt, whose menu bar opens on it as the

@@ -38,17 +38,19 @@ class Platform final : public QObject, public ui::Platform {
   void Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
   [[nodiscard]] const std::string& Title() const { return title_; }
-  // The widget a control's children are placed in; nullptr while unbound.
-  [[nodiscard]] QWidget* ClientWidgetOf(const WinControl& control) const;
-  // The widget that shows a control; nullptr while unbound.
+  // The widget that shows a control, and the one its children are placed
+  // in; nullptr while unbound.
   [[nodiscard]] static QWidget* WidgetOf(const Control& control);
-  // Puts the windowless children of `parent` below the windowed ones,
-  // keeping the order of each kind.
-  void Restack(const WinControl& parent);
+  [[nodiscard]] static QWidget* ClientWidgetOf(const WinControl& control);
+  // The control a peer's widget shows, and the form a top-level widget
+  // shows; nullptr for other widgets.
+  [[nodiscard]] static Control* ControlOf(const QObject* widget);
+  [[nodiscard]] static Form* FormOf(const QWidget* window);
   // The model closed a form; closing the main form ends Run.
   void FormClosed(const Form& form);
 
-  // Menus and message boxes keep their own keys.
+  // Every key for a form's window and its closing go to the model; menus
+  // and message boxes keep their own keys.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:

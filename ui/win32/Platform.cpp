@@ -4,7 +4,6 @@
 #include <memory>
 
 #include "base/Exception.h"
-#include "ui/win32/FormPeer.h"
 
 namespace ui::win32 {
 namespace {
@@ -65,7 +64,7 @@ Platform::~Platform() {
 void Platform::RegisterClasses() {
   WNDCLASSEXW windowClass{};
   windowClass.cbSize = sizeof windowClass;
-  windowClass.lpfnWndProc = &WindowPeer::WindowProc;
+  windowClass.lpfnWndProc = &Platform::WindowProc;
   windowClass.hInstance = instance_;
   windowClass.hIcon = icon_;
   windowClass.hCursor = ::LoadCursorW(nullptr, IDC_ARROW);
@@ -121,26 +120,22 @@ void Platform::Dispatch(MSG& message) {
 bool Platform::RouteKey(const MSG& message) {
   const UINT kind = message.message;
   if (kind != WM_KEYDOWN && kind != WM_SYSKEYDOWN && kind != WM_KEYUP && kind != WM_CHAR) return false;
-  Form* form = FormPeer::FormOf(message.hwnd);
+  Form* form = FormOf(message.hwnd);
   if (!form) return false;
   switch (kind) {
-    case WM_KEYDOWN: {
+    case WM_KEYDOWN:
+    case WM_SYSKEYDOWN: {
       KeyRoute route = KeyRoute::Handlers;
       const int key = static_cast<int>(message.wParam);
       const ShiftState shift = ShiftStateOf(message);
       Guard([&] { route = form->KeyDown(key, shift); });
+      // Keys with Alt, and F10, then reach the window, whose menu opens on
+      // them as usual; they type no character for the game.
+      if (kind == WM_SYSKEYDOWN) return false;
       // The character follows unless the menu or the navigation took the
       // key; it arrives as WM_CHAR, routed below.
       if (route == KeyRoute::Handlers) ::TranslateMessage(&message);
       return true;
-    }
-    case WM_SYSKEYDOWN: {
-      // Keys with Alt, and F10, reach the model and then the window, whose
-      // menu opens on them as usual; they type no character for the game.
-      const int key = static_cast<int>(message.wParam);
-      const ShiftState shift = ShiftStateOf(message);
-      Guard([&] { form->KeyDown(key, shift); });
-      return false;
     }
     case WM_CHAR: {
       const auto character = static_cast<char32_t>(message.wParam);
@@ -194,13 +189,6 @@ LRESULT CALLBACK Platform::ApplicationProc(HWND window, UINT message, WPARAM wPa
 void Platform::CancelMouseMode() { ::ReleaseCapture(); }
 
 void Platform::TitleChanged(const std::string& title) { ::SetWindowTextW(applicationWindow_, Widen(title).c_str()); }
-
-void Platform::Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
-
-HWND Platform::WindowOf(const Control& control) {
-  auto* peer = dynamic_cast<WindowPeer*>(control.GetPeer());
-  return peer ? peer->Window() : nullptr;
-}
 
 void Platform::FormClosed(const Form& form) {
   if (&form == running_) ::PostQuitMessage(0);

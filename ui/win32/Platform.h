@@ -10,7 +10,6 @@
 #include "ui/Platform.h"
 #include "ui/Timer.h"
 #include "ui/win32/Services.h"
-#include "ui/win32/Style.h"
 #include "ui/win32/SystemHeaders.h"
 
 namespace ui::win32 {
@@ -38,7 +37,7 @@ class Platform final : public ui::Platform {
 
   // Runs a call from the system into the model under the application's
   // error guard; no exception ever crosses a window procedure.
-  void Guard(const std::function<void()>& action) noexcept;
+  void Guard(const std::function<void()>& action) noexcept { Application::Guard(application_, action); }
 
   // Handles the messages waiting in the queue as the loop would, then
   // returns; for tests, which drive the windows without Run.
@@ -60,6 +59,12 @@ class Platform final : public ui::Platform {
   // The window that shows a windowed control; nullptr for a windowless or
   // unbound one.
   [[nodiscard]] static HWND WindowOf(const Control& control);
+  // The control a window made here shows, and the form whose window holds
+  // `window` (or is it); nullptr for other windows, such as a box's.
+  [[nodiscard]] static Control* ControlOf(HWND window);
+  [[nodiscard]] static Form* FormOf(HWND window);
+  // The procedure of every window made here.
+  static LRESULT CALLBACK WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
   // The model closed a form; closing the main form ends Run.
   void FormClosed(const Form& form);

@@ -2,6 +2,7 @@
 #include "ui/win32/Services.h"
 
 #include <algorithm>
+#include <climits>
 #include <vector>
 
 #include "ui/win32/Platform.h"
@@ -9,32 +10,45 @@
 namespace ui::win32 {
 namespace {
 
-// Disables the enabled, visible top-level windows of this thread for its
-// lifetime, as a box modal for the whole application must.
-class ThreadWindowsDisabled final {
- public:
-  ThreadWindowsDisabled() {
-    ::EnumThreadWindows(::GetCurrentThreadId(), &ThreadWindowsDisabled::Disable, reinterpret_cast<LPARAM>(this));
-  }
-  ~ThreadWindowsDisabled() {
-    for (HWND window : disabled_) ::EnableWindow(window, TRUE);
-  }
-  ThreadWindowsDisabled(const ThreadWindowsDisabled&) = delete;
-  ThreadWindowsDisabled& operator=(const ThreadWindowsDisabled&) = delete;
-
- private:
-  static BOOL CALLBACK Disable(HWND window, LPARAM self) {
-    if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) {
-      ::EnableWindow(window, FALSE);
-      reinterpret_cast<ThreadWindowsDisabled*>(self)->disabled_.push_back(window);
-    }
-    return TRUE;
-  }
-
-  std::vector<HWND> disabled_;
-};
+// Lists the enabled, visible top-level windows of this thread.
+BOOL CALLBACK AddShownWindow(HWND window, LPARAM list) {
+  if (::IsWindowVisible(window) && ::IsWindowEnabled(window)) reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+  return TRUE;
+}
 
 }  // namespace
+
+std::wstring Widen(std::string_view text) {
+  if (text.empty()) return {};
+  const int size = static_cast<int>(std::min<std::size_t>(text.size(), INT_MAX));
+  const int length = ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, nullptr, 0);
+  std::wstring wide(static_cast<std::size_t>(std::max(length, 0)), L'\0');
+  if (length > 0) ::MultiByteToWideChar(CP_UTF8, 0, text.data(), size, wide.data(), length);
+  return wide;
+}
+
+SystemColorTable SystemColorsFromSystem() {
+  SystemColorTable table{};
+  for (std::size_t index = 0; index < table.size(); ++index) {
+    table[index] = ::GetSysColor(static_cast<int>(index)) & 0xFFFFFFu;
+  }
+  return table;
+}
+
+FontCache::~FontCache() {
+  for (const auto& [key, font] : fonts_) ::DeleteObject(font);
+}
+
+HFONT FontCache::Get(const Font& font) {
+  const Key key{font.Name, font.Height, font.Bold, font.Underline};
+  if (const auto found = fonts_.find(key); found != fonts_.end()) return found->second;
+  const HFONT made = ::CreateFontW(-std::max(font.Height, 1), 0, 0, 0, font.Bold ? FW_BOLD : FW_NORMAL, FALSE,
+                                   font.Underline ? TRUE : FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                                   CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
+                                   Widen(font.Name).c_str());
+  fonts_.emplace(key, made);
+  return made;
+}
 
 void (*SystemFunction(const wchar_t* library, const char* name))() {
   HMODULE module = ::LoadLibraryW(library);
@@ -50,8 +64,13 @@ int MessageBoxes::Show(const std::string& text, const std::string& caption, unsi
     ::MessageBoxW(nullptr, wideText.c_str(), wideCaption.c_str(), flags);
     return IDOK;
   }
-  const ThreadWindowsDisabled disabled;
+  // Modal for the whole application: every other window of the thread is
+  // disabled until the box closes.
+  std::vector<HWND> shown;
+  ::EnumThreadWindows(::GetCurrentThreadId(), &AddShownWindow, reinterpret_cast<LPARAM>(&shown));
+  for (HWND window : shown) ::EnableWindow(window, FALSE);
   ::MessageBoxW(platform_.ApplicationWindow(), wideText.c_str(), wideCaption.c_str(), flags | MB_TASKMODAL);
+  for (HWND window : shown) ::EnableWindow(window, TRUE);
   return IDOK;
 }
 

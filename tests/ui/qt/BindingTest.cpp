@@ -13,8 +13,7 @@
 #include "base/Exception.h"
 #include "tests/ui/qt/TestWindow.h"
 #include "tests/ui/testing/RecordingMessageBoxService.h"
-#include "ui/qt/FormPeer.h"
-#include "ui/qt/Style.h"
+#include "ui/qt/Services.h"
 
 namespace ui::qt::testing {
 namespace {
@@ -42,12 +41,11 @@ TEST_F(BindingTest, EveryControlGetsAWidgetInItsParentAtItsPlace) {
 }
 
 TEST_F(BindingTest, TheClientAreaHasTheFormsSizeBelowTheMenuBar) {
-  auto* peer = dynamic_cast<FormPeer*>(form.GetPeer());
-  ASSERT_NE(peer, nullptr);
-  EXPECT_EQ(peer->ClientWidget()->size(), QSize(300, 200));
-  EXPECT_TRUE(peer->MenuBar()->isVisible());
-  EXPECT_EQ(Window()->height(), 200 + peer->MenuBar()->height());
-  EXPECT_EQ(peer->ClientWidget()->y(), peer->MenuBar()->height());
+  QWidget* client = Platform::ClientWidgetOf(form);
+  EXPECT_EQ(client->size(), QSize(300, 200));
+  EXPECT_TRUE(MenuBar()->isVisible());
+  EXPECT_EQ(Window()->height(), 200 + MenuBar()->height());
+  EXPECT_EQ(client->y(), MenuBar()->height());
 }
 
 TEST_F(BindingTest, AClickOnARadioButtonSelectsItInTheModelAndClearsItsSiblings) {
@@ -245,8 +243,7 @@ TEST_F(BindingTest, AFixedSizeLabelKeepsItsSize) {
 }
 
 TEST_F(BindingTest, TheMenuShowsAccessLettersAndTheShortcutsName) {
-  auto* peer = dynamic_cast<FormPeer*>(form.GetPeer());
-  const QList<QAction*> titles = peer->MenuBar()->actions();
+  const QList<QAction*> titles = MenuBar()->actions();
   ASSERT_EQ(titles.size(), 2);
   EXPECT_EQ(titles[0]->text(), QStringLiteral("Game"));
   EXPECT_EQ(titles[1]->text(), QStringLiteral("&Help"));
@@ -261,8 +258,7 @@ TEST_F(BindingTest, TheMenuShowsAccessLettersAndTheShortcutsName) {
 
 TEST_F(BindingTest, ExitClosesTheWindowAndEndsRun) {
   QTimer::singleShot(0, Window(), [this] {
-    auto* peer = dynamic_cast<FormPeer*>(form.GetPeer());
-    peer->MenuBar()->actions()[0]->menu()->actions()[2]->trigger();
+    MenuBar()->actions()[0]->menu()->actions()[2]->trigger();
   });
   app.Run();
   EXPECT_TRUE(form.Closed());

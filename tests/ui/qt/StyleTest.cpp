@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "ui/qt/Style.h"
+#include "ui/qt/Services.h"
 
 #include <gtest/gtest.h>
 

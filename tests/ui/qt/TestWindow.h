@@ -5,6 +5,7 @@
 #include <vector>
 
 #include <QApplication>
+#include <QMenuBar>
 #include <QTest>
 #include <QWidget>
 #include <QWindow>
@@ -100,6 +101,7 @@ class BindingTest : public ::testing::Test {
 
   [[nodiscard]] QWidget* Window() const { return Platform::WidgetOf(form); }
   [[nodiscard]] QWindow* Handle() const { return Window()->windowHandle(); }
+  [[nodiscard]] QMenuBar* MenuBar() const { return Window()->findChild<QMenuBar*>(); }
   template <class T = QWidget>
   [[nodiscard]] T* WidgetOf(const Control& control) const {
     return qobject_cast<T*>(Platform::WidgetOf(control));

@@ -20,7 +20,6 @@
 #include "ui/MenuItem.h"
 #include "ui/Timer.h"
 #include "ui/win32/Services.h"
-#include "ui/win32/WindowPeer.h"
 
 namespace {
 
@@ -134,11 +133,11 @@ TEST_F(Win32BindingTest, ArrowsReachTheWindowOnceTheFocusedControlIsHidden) {
 // handles may later name other windows.
 TEST_F(Win32BindingTest, AWindowTheSystemDestroyedNoLongerLeadsToItsControl) {
   const HWND button = WindowOf(form.button);
-  ASSERT_NE(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  ASSERT_NE(Platform::ControlOf(button), nullptr);
   ::DestroyWindow(button);
-  EXPECT_EQ(ui::win32::WindowPeer::FromWindow(button), nullptr);
+  EXPECT_EQ(Platform::ControlOf(button), nullptr);
   EXPECT_EQ(WindowOf(form.button), nullptr);
-  EXPECT_NE(ui::win32::WindowPeer::FromWindow(WindowOf(form.radio1)), nullptr);
+  EXPECT_NE(Platform::ControlOf(WindowOf(form.radio1)), nullptr);
 }
 
 // The menu bar is the form's from the start: access letters in the
