@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <filesystem>
 #include <functional>
 #include <memory>
 #include <string>
@@ -9,6 +8,7 @@
 #include "ui/Application.h"
 #include "ui/Platform.h"
 #include "ui/Services.h"
+#include "ui/web/Services.h"
 
 namespace ui::web {
 
@@ -16,44 +16,7 @@ namespace ui::web {
 // Events.h), under the error guard of the application that runs.
 void Dispatch(std::function<void()> action);
 
-// Message boxes as dialogs in the page. A box's handler waits for OK while
-// the page goes on: without an owner the game stays usable; the
-// application's box lies over a veil that keeps clicks and keys from the
-// game while its timers go on.
-class MessageBoxes final : public MessageBoxService {
- public:
-  int Show(const std::string& text, const std::string& caption, unsigned flags, MessageBoxOwner owner) override;
-};
-
-// The shell's open: the address in a new tab.
-class PageShell final : public ShellService {
- public:
-  int Open(const std::string& address) override;
-};
-
-// Text measured in the font the page draws it with.
-class PageTextMeasure final : public TextMeasure {
- public:
-  TextSize Measure(const Font& font, std::string_view text) override;
-};
-
-// The files beside the page, in the root of the in-memory file system:
-// each refresh fetches the file afresh. A file the player chose for this
-// tab serves instead and stays where it is, read in pieces (Blob.slice) so
-// that a huge one never fills the page's memory. Other events wait while a
-// file is fetched or read, so to the reader each is a call that returns.
-class PageFiles final : public FileSource {
- public:
-  void Refresh(const std::filesystem::path& file) override;
-  [[nodiscard]] bool Holds(const std::filesystem::path& file) override;
-  [[nodiscard]] std::optional<std::size_t> ReadAt(const std::filesystem::path& file, std::uint64_t offset,
-                                                  std::span<char> buffer) override;
-
- private:
-  std::filesystem::path chosen_;  // the file the player's choice stands for
-};
-
-// The page's platform: DOM elements for the controls (ControlPeers.h),
+// The page's platform: DOM elements for the controls (Peers.cpp),
 // the browser's timers, dialogs, tabs, text metrics and files. One per
 // page; its Run must be called inside an event (Events.h).
 class Platform final : public ui::Platform {

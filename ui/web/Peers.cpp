@@ -1,17 +1,22 @@
 // SPDX-License-Identifier: MIT
-#include "ui/web/ControlPeers.h"
+// The page's peers: one element per control, chosen by the control's kind,
+// and the browser's interval timers.
+#include <emscripten/emscripten.h>
 
+#include <memory>
 #include <string>
 
 #include "ui/Caption.h"
 #include "ui/Form.h"
 #include "ui/StandardControls.h"
 #include "ui/SystemColors.h"
+#include "ui/Timer.h"
 #include "ui/web/Dom.h"
 #include "ui/web/Platform.h"
 
 namespace ui::web {
 namespace {
+
 
 // The element that shows each kind, as DomLibrary.js's tp_make knows it:
 // the one place where a control's kind picks its element.
@@ -48,13 +53,54 @@ ShownCaption ShowCaptionOf(const std::string& caption) {
   return {shown.Text.substr(0, at), shown.Text.substr(at, length), shown.Text.substr(at + length)};
 }
 
-}  // namespace
+
+// The element that shows a control: a native control for the windowed
+// kinds (so the browser gives them their roles), text for labels, a canvas
+// for pictures and for controls that draw their own pixels. It is told
+// what changed and reads the new state from the model.
+class ElementPeer final : public Peer {
+ public:
+  explicit ElementPeer(Control& control);
+  ~ElementPeer() override;
+
+  void Changed(Change what) override;
+  void Drawn(const Rect& area) override;
+
+  [[nodiscard]] int Id() const { return id_; }
+
+ private:
+  void ShowCaption();
+  void ShowFocus();
+  void ShowMenu();
+
+  Control& control_;
+  ControlKind kind_;
+  int id_;
+  bool menuShown_ = false;
+};
+
+// A timer over the browser's interval timer.
+class IntervalTimer final : public TimerPeer {
+ public:
+  explicit IntervalTimer(Timer& timer) : timer_(timer) {}
+  ~IntervalTimer() override;
+  [[nodiscard]] bool Start(unsigned interval) override;
+  void Stop() override;
+  // One interval passed; a tick still waiting to run is not doubled.
+  void Ticked();
+
+ private:
+  Timer& timer_;
+  int handle_ = 0;
+  std::shared_ptr<bool> pending_ = std::make_shared<bool>(false);
+};
 
 ElementPeer::ElementPeer(Control& control)
     : control_(control), kind_(control.Kind()), id_(tp_make(ElementKindOf(kind_), &control)) {}
 
 ElementPeer::~ElementPeer() { tp_remove(id_); }
 
+// The element id that shows `control`; 0 while it has no element.
 int ElementOf(const Control* control) {
   auto* peer = control ? dynamic_cast<ElementPeer*>(control->GetPeer()) : nullptr;
   return peer ? peer->Id() : 0;
@@ -174,4 +220,34 @@ void IntervalTimer::Ticked() {
   });
 }
 
+}  // namespace
+
+std::unique_ptr<Peer> Platform::MakePeer(Control& control) { return std::make_unique<ElementPeer>(control); }
+
+std::unique_ptr<TimerPeer> Platform::MakeTimerPeer(Timer& timer) { return std::make_unique<IntervalTimer>(timer); }
+
 }  // namespace ui::web
+
+// The page's calls for a control or a timer. Each runs as an event.
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void tp_click(ui::Control* control) {
+  ui::web::Dispatch([control] { control->Click(); });
+}
+
+// A mouse press gives a windowed control the focus through the model.
+EMSCRIPTEN_KEEPALIVE void tp_press(ui::Control* control) {
+  if (!control->HasWindow()) return;
+  auto* window = static_cast<ui::WinControl*>(control);
+  ui::web::Dispatch([window] {
+    if (window->CanFocus()) window->SetFocus();
+  });
+}
+
+EMSCRIPTEN_KEEPALIVE void tp_tick(void* timer) { static_cast<ui::web::IntervalTimer*>(timer)->Ticked(); }
+
+EMSCRIPTEN_KEEPALIVE void tp_update(ui::GraphicControl* control) {
+  ui::web::Dispatch([control] { control->Update(); });
+}
+
+}  // extern "C"
