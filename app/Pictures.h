@@ -8,6 +8,10 @@
 // Resource names (app/Pictures.rc).
 inline constexpr const char* kLeafPicture = "LEAF";
 inline constexpr const char* kIconPicture = "MAINICON";
+#elif defined(__EMSCRIPTEN__)
+// Files beside the page, which the browser loads.
+inline constexpr const char* kLeafPicture = "leaf.bmp";
+inline constexpr const char* kIconPicture = "icon32.png";
 #else
 inline constexpr const char* kLeafPicture = ":/pictures/leaf.bmp";
 inline constexpr const char* kIconPicture = ":/pictures/icon32.png";

@@ -46,7 +46,12 @@ void ShowStartupError(const std::string& text) noexcept {
 [[gnu::noinline]] void CreateMainForm(ui::Application& application,
                                       const std::function<void(ui::Application&)>& createMainForm,
                                       const void*& callSite) {
+#ifdef __EMSCRIPTEN__
+  // WebAssembly code has no addresses to report; the module's name remains.
+  callSite = nullptr;
+#else
   callSite = __builtin_return_address(0);
+#endif
   createMainForm(application);
 }
 

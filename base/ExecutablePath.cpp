@@ -50,11 +50,17 @@ std::string ModuleNameOf(const void* address) {
 #else
 
 std::filesystem::path ExecutableDirectory() {
+#ifdef __EMSCRIPTEN__
+  // In the browser the program's folder is the page's: the platform brings
+  // the files beside the page into the root of the in-memory file system.
+  return "/";
+#else
   std::error_code error;
   const std::filesystem::path executable =
       std::filesystem::canonical("/proc/self/exe", error);
   if (error) return {};
   return executable.parent_path();
+#endif
 }
 
 std::string ModuleNameOf(const void* address) {

@@ -15,8 +15,16 @@ if(TP_SANITIZE)
 endif()
 
 # True when the compiler can build libFuzzer targets.
-if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang")
+if(CMAKE_CXX_COMPILER_ID STREQUAL "Clang" AND NOT EMSCRIPTEN)
   set(TP_CAN_FUZZ ON)
 else()
   set(TP_CAN_FUZZ OFF)
+endif()
+
+# C++ exceptions carry every error to the error guard, so the browser build
+# needs them at compile and link time. Emscripten's native wasm exceptions
+# cannot be combined with the stack switching that message boxes use.
+if(EMSCRIPTEN)
+  add_compile_options(-fexceptions)
+  add_link_options(-fexceptions)
 endif()

@@ -1,7 +1,8 @@
 # The installed layout: the executable and its question file side by side in
 # lib/tolvanix-plimbora/ (the game reads its questions from beside the
 # executable), a link to it in bin/, and what a desktop needs to show it.
-if(NOT TARGET tolvanix-plimbora)
+# The web game is not installed but published as a folder (scripts/make-web-dist.sh).
+if(NOT TARGET tolvanix-plimbora OR EMSCRIPTEN)
   return()
 endif()
 

@@ -7,10 +7,14 @@
 #include "base/IntegerText.h"
 #include "base/Random.h"
 #include "game/ProfileReader.h"
+#include "ui/Services.h"
 
 QuestionBank::QuestionBank(std::filesystem::path file) : file_(std::move(file)) {}
 
 QuizQuestion QuestionBank::DrawQuestion() const {
+  // A file kept outside the process is brought up to date first, once per
+  // question.
+  ui::RefreshFile(File());
   SeedFromClock();
   const std::int32_t count = Count();
   // Wraps like the 32-bit arithmetic the draw is defined in: a negative

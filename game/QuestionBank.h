@@ -21,7 +21,8 @@ class QuestionBank final {
   explicit QuestionBank(std::filesystem::path file);
 
   // Reseeds the shared random source from the clock and reads one question
-  // at random from the file as it is on disk now. Never fails: whatever is
+  // at random from the file as it is on disk now (after the installed
+  // ui::FileSource, if any, brought it up to date). Never fails: whatever is
   // wrong with the file gives empty texts.
   [[nodiscard]] QuizQuestion DrawQuestion() const;
 

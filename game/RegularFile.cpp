@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <memory>
 
+#include "ui/Services.h"
+
 #ifdef _WIN32
 
 #include <windows.h>
 
-std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return std::nullopt;
+namespace {
+
+std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
   // Full sharing lets an editor write the file in place while a request
   // reads it. It does not free the name: Windows refuses to rename another
   // file onto an open one, so a program that saves by replacing the file
@@ -33,6 +36,8 @@ std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
   };
 }
 
+}  // namespace
+
 #else
 
 #include <fcntl.h>
@@ -41,8 +46,9 @@ std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
 
 #include <cerrno>
 
-std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return std::nullopt;
+namespace {
+
+std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
   // O_NONBLOCK keeps open() from waiting for a FIFO's writer or a lease
   // holder; it changes nothing for reading a regular file.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -60,4 +66,17 @@ std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
   };
 }
 
+}  // namespace
+
 #endif
+
+std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
+  if (path.empty()) return std::nullopt;
+  // A file the installed source keeps itself (in the browser, one the
+  // player chose, which may be larger than memory) is read from it in the
+  // same pieces as from a disk.
+  if (ui::FileSource* source = ui::InstalledService<ui::FileSource>(); source != nullptr && source->Holds(path)) {
+    return [source, path](std::uint64_t offset, std::span<char> buffer) { return source->ReadAt(path, offset, buffer); };
+  }
+  return OpenOnDisk(path);
+}

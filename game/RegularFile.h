@@ -12,5 +12,7 @@
 // with pread(2) (ReadFile on Windows), never mapped, so a file truncated
 // meanwhile just ends early. It stays open while a copy of the source
 // lives, which for a request is until it has its answer. An empty path is
-// never opened: it would stand for the current folder.
+// never opened: it would stand for the current folder. A file that the
+// installed ui::FileSource holds (in the browser, one the player chose) is
+// read from the source instead.
 [[nodiscard]] std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path);

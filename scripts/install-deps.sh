@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian 12 packages needed to build, test and run the game,
-# and to build the Windows game and test it under Wine.
+# to build the Windows game and test it under Wine, and to build the web
+# game and test it in headless Chromium.
 # Does nothing when they are all present.
 set -euo pipefail
 
@@ -15,7 +16,12 @@ packages=(
   wine64 xdotool imagemagick
   # The packages in dist/ and their checks.
   dpkg-dev file lintian desktop-file-utils appstream wixl msitools binutils
+  # The web game, compiled to WebAssembly, and its tests in a real browser.
+  emscripten chromium nodejs
 )
+# npm drives the browser tests' one node module. A Node.js from another
+# source brings its own npm and conflicts with Debian's.
+if ! command -v npm >/dev/null; then packages+=(npm); fi
 
 missing=()
 for package in "${packages[@]}"; do
@@ -29,4 +35,4 @@ echo "Installing: ${missing[*]}"
 if [ "$(id -u)" -eq 0 ]; then sudo=(); else sudo=(sudo); fi
 export DEBIAN_FRONTEND=noninteractive
 "${sudo[@]}" apt-get update -q
-"${sudo[@]}" apt-get install -y -q --no-install-recommends "${missing[@]}"
+"${sudo[@]}" apt-get install -y -q -o DPkg::Lock::Timeout=600 --no-install-recommends "${missing[@]}"

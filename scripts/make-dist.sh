@@ -6,11 +6,12 @@
 #                                             the games to unpack anywhere
 #   tolvanix-plimbora-VERSION-win32.msi, -win64.msi
 #                                             the Windows installers (wixl)
-#   SHA256SUMS
+#   web/                                      the web game, a static folder
+#   SHA256SUMS                                every file's checksum
 #
 # VERSION is the CMake project's version; the newest entries of the AppStream
 # release list and of the Debian changelog must name it too.
-# Builds what it packs with the release, win32 and win64 presets.
+# Builds what it packs with the release, win32, win64 and web presets.
 #
 #   scripts/make-dist.sh
 set -euo pipefail
@@ -21,6 +22,9 @@ for preset in release win32 win64; do
   cmake --preset "$preset" >/dev/null
   cmake --build --preset "$preset" -j "$(nproc)" --target tolvanix-plimbora tolvanix-plimbora-questions
 done
+echo "=== dist: build the web game"
+cmake --preset web >/dev/null
+cmake --build --preset web -j "$(nproc)"
 
 version=$(sed -n 's/^set(CPACK_PACKAGE_VERSION "\(.*\)")$/\1/p' build/release/CPackConfig.cmake)
 [ -n "$version" ] || { echo "dist: no version in build/release/CPackConfig.cmake" >&2; exit 1; }
@@ -58,6 +62,7 @@ for preset in win32 win64; do
     "dist/tolvanix-plimbora-$version-$preset.msi"
 done
 
-(cd dist && sha256sum -- * > SHA256SUMS)
+scripts/make-web-dist.sh
+(cd dist && find . -type f ! -name SHA256SUMS -printf '%P\n' | LC_ALL=C sort | xargs -d '\n' sha256sum -- > SHA256SUMS)
 echo "=== dist: version $version"
 ls -l dist

@@ -2,7 +2,8 @@
 # Builds the game and runs every test: the release build with g++, then the
 # AddressSanitizer + UndefinedBehaviorSanitizer build with clang++, then the
 # Windows games cross-compiled with MinGW-w64: the 64-bit one with its
-# tests under Wine, the 32-bit one checked without running it; then the
+# tests under Wine, the 32-bit one checked without running it; then the web
+# game compiled with Emscripten and tested in headless Chromium; then the
 # packages in dist/, installed, run and removed again. Installing the Debian
 # package needs root or sudo, as installing the dependencies does.
 set -euo pipefail
@@ -44,12 +45,17 @@ for program in tolvanix-plimbora tolvanix-plimbora-questions; do
   scripts/check-windows-executable.sh "build/win32/app/$program.exe" i386 "$version"
 done
 
+echo "=== web: configure and build with Emscripten, then test in headless Chromium"
+cmake --preset web
+cmake --build --preset web -j "$jobs"
+tests/web/run.sh
+
 # What users download, made and then installed, run and removed as they
 # would: the Debian package on this machine with apt, the 64-bit installer
 # under Wine (the 32-bit one by its tables), the 32-bit game under 32-bit
 # Wine where the machine allows it.
 packaging_start=$SECONDS
-echo "=== dist: the Debian package, the Windows zips and installers"
+echo "=== dist: the Debian package, the Windows zips and installers, the web folder"
 scripts/make-dist.sh
 (cd dist && sha256sum --check --quiet SHA256SUMS)
 echo "=== dist: install, run and purge the Debian package"

@@ -1,6 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <cstddef>
+#include <cstdint>
+#include <filesystem>
+#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -57,6 +62,28 @@ class TextMeasure {
   virtual TextSize Measure(const Font& font, std::string_view text) = 0;
 };
 
+// Brings a file that lives outside the process (in the browser: beside the
+// page, on its server) into the process's file system before it is read,
+// so that the one reader reads it as it is now. Where files are local,
+// none is installed.
+class FileSource {
+ public:
+  virtual ~FileSource() = default;
+  // Afterwards `file` holds the file as it is now, or is gone when it
+  // cannot be had, so that it reads as missing.
+  virtual void Refresh(const std::filesystem::path& file) = 0;
+  // True when the source keeps `file` itself (a file the player chose,
+  // which may be larger than memory): it is then read through ReadAt, in
+  // pieces, instead of from the file system.
+  [[nodiscard]] virtual bool Holds(const std::filesystem::path& /*file*/) { return false; }
+  // Up to buffer.size() bytes of a file the source holds, from `offset`:
+  // their number, 0 at the end, or nothing when it cannot be read.
+  [[nodiscard]] virtual std::optional<std::size_t> ReadAt(const std::filesystem::path& /*file*/,
+                                                          std::uint64_t /*offset*/, std::span<char> /*buffer*/) {
+    return std::nullopt;
+  }
+};
+
 // The service of one kind in use; nullptr while none is installed.
 template <class Service>
 [[nodiscard]] Service*& InstalledService() {
@@ -94,6 +121,11 @@ inline int ShellOpen(const std::string& address) {
   ShellService* service = InstalledService<ShellService>();
   if (!service) throw Exception("No shell service is installed");
   return service->Open(address);
+}
+
+// Refreshes through the installed source; nothing when none is installed.
+inline void RefreshFile(const std::filesystem::path& file) {
+  if (FileSource* source = InstalledService<FileSource>()) source->Refresh(file);
 }
 
 }  // namespace ui

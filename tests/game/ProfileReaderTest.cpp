@@ -17,6 +17,7 @@
 #include "tests/game/InPieces.h"
 #include "tests/game/TempFolder.h"
 #include "tests/game/Utf16Bytes.h"
+#include "ui/Services.h"
 
 namespace {
 
@@ -266,6 +267,39 @@ TEST_F(ProfileReaderFileTest, ReplacedFileIsReadAfresh) {
   const auto replacement = folder_.Write("new.ini", "[s]\nk=new\n");
   std::filesystem::rename(replacement, file_);
   EXPECT_EQ(Read(), "new");
+}
+
+// A source that keeps one file itself, as the web page keeps a file the
+// player chose, and records where it is read.
+class HeldFileSource final : public ui::FileSource {
+ public:
+  HeldFileSource(std::filesystem::path file, std::string content)
+      : file_(std::move(file)), content_(std::move(content)) {}
+  void Refresh(const std::filesystem::path& /*file*/) override {}
+  bool Holds(const std::filesystem::path& file) override { return file == file_; }
+  std::optional<std::size_t> ReadAt(const std::filesystem::path& /*file*/, std::uint64_t offset,
+                                    std::span<char> buffer) override {
+    ++reads;
+    if (offset >= content_.size()) return 0;
+    return content_.copy(buffer.data(), buffer.size(), static_cast<std::size_t>(offset));
+  }
+  int reads = 0;
+
+ private:
+  std::filesystem::path file_;
+  std::string content_;
+};
+
+TEST_F(ProfileReaderFileTest, AFileTheInstalledSourceHoldsIsReadFromItInsteadOfTheDisk) {
+  folder_.Write("vragen.ini", "[s]\nk=on disk\n");
+  folder_.Write("other.ini", "[s]\nk=other\n");
+  HeldFileSource source(file_, "[s]\nk=held\n");
+  const ui::ScopedService<ui::FileSource> installed(source);
+  EXPECT_EQ(Read(), "held");
+  EXPECT_GT(source.reads, 0);
+  const int reads = source.reads;
+  EXPECT_EQ(ReadProfileString(folder_.Path() / "other.ini", "s", "k", kFallback), "other");
+  EXPECT_EQ(source.reads, reads);
 }
 
 // The standard library of the Windows builds makes no links: their cases,

@@ -3,13 +3,16 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
+#include <utility>
 
 #include "base/Clock.h"
 #include "base/ExecutablePath.h"
 #include "base/IntegerText.h"
 #include "base/Random.h"
 #include "tests/game/TempFolder.h"
+#include "ui/Services.h"
 
 namespace {
 
@@ -168,6 +171,36 @@ TEST(DefaultQuestionFileTest, LiesBesideTheExecutable) {
   const std::filesystem::path file = DefaultQuestionFile();
   EXPECT_EQ(file, ExecutableDirectory() / "vragen.ini");
   EXPECT_TRUE(file.is_absolute());
+}
+
+// A file kept outside the process (the web page's) is brought into place
+// before each draw: the draw must read what the refresh put there, and only
+// a draw (not a single request) asks for it.
+// A file source that runs `refresh`.
+class FileSourceCalling final : public ui::FileSource {
+ public:
+  explicit FileSourceCalling(std::function<void(const std::filesystem::path&)> refresh)
+      : refresh_(std::move(refresh)) {}
+  void Refresh(const std::filesystem::path& file) override { refresh_(file); }
+
+ private:
+  std::function<void(const std::filesystem::path&)> refresh_;
+};
+
+TEST_F(QuestionBankTest, DrawReadsTheFileAsTheFileSourceLeftIt) {
+  int refreshes = 0;
+  FileSourceCalling source([&](const std::filesystem::path& file) {
+    ++refreshes;
+    EXPECT_EQ(file, folder_.Path() / "vragen.ini");
+    WriteBank(NumberedBank("1", refreshes == 1 ? 1 : 0));
+  });
+  const ui::ScopedService<ui::FileSource> installed(source);
+  WriteBank(NumberedBank("0", 0));
+  EXPECT_EQ(DrawAt(kAfternoon), Numbered(1));
+  EXPECT_EQ(refreshes, 1);
+  EXPECT_EQ(DrawAt(kAfternoon), QuizQuestion{});
+  EXPECT_EQ(bank_.Count(), 1);
+  EXPECT_EQ(refreshes, 2);
 }
 
 }  // namespace
