@@ -26,8 +26,9 @@ void Control::SetParent(WinControl* parent) {
 }
 
 Form* Control::ParentForm() const {
+  // A dynamic cast, as a form asks this while it is destroyed.
   for (const Control* control = this; control; control = control->parent_) {
-    if (control->Kind() == ControlKind::Form) return static_cast<Form*>(const_cast<Control*>(control));
+    if (auto* form = dynamic_cast<const Form*>(control)) return const_cast<Form*>(form);
   }
   return nullptr;
 }

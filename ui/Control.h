@@ -60,8 +60,7 @@ class Control : public Component {
  public:
   ~Control() override;
 
-  // Fixed when the control is made, so it can be asked even while the
-  // control is being destroyed.
+  // The kind, fixed when the control is made.
   [[nodiscard]] ControlKind Kind() const { return kind_; }
   // True for controls with a window of their own. They lie above the
   // windowless controls of the same parent.

@@ -114,9 +114,11 @@ class WidgetPeer : public Peer {
   // A widget without a parent would be a window of its own.
   virtual void ApplyVisible() { widget_->setVisible(control_.Visible() && widget_->parentWidget() != nullptr); }
 
+  // A dynamic cast, as a control that is destroyed gives up its focus.
   virtual void ApplyFocus() {
-    if (!control_.HasWindow()) return;
-    if (static_cast<WinControl&>(control_).Focused()) widget_->setFocus(Qt::OtherFocusReason);
+    auto* window = dynamic_cast<WinControl*>(&control_);
+    if (!window) return;
+    if (window->Focused()) widget_->setFocus(Qt::OtherFocusReason);
     else if (widget_->hasFocus()) widget_->clearFocus();
   }
 

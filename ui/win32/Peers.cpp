@@ -360,8 +360,10 @@ class WindowPeer : public Peer {
 
   virtual void ApplyVisible() { ::ShowWindow(window_, control_.Visible() ? SW_SHOWNA : SW_HIDE); }
 
+  // A dynamic cast, as a control that is destroyed gives up its focus.
   virtual void ApplyFocus() {
-    if (control_.Focused()) SetSystemFocus(window_);
+    auto* window = dynamic_cast<WinControl*>(static_cast<Control*>(&control_));
+    if (window && window->Focused()) SetSystemFocus(window_);
   }
 
   virtual void ApplyParent() {
