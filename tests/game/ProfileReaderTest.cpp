@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+// Before the system headers, whose message-box macros would hide its names.
+#include "ui/Services.h"
+
 #ifdef _WIN32
 #include <windows.h>
 #else
@@ -17,7 +20,6 @@
 #include "tests/game/InPieces.h"
 #include "tests/game/TempFolder.h"
 #include "tests/game/Utf16Bytes.h"
-#include "ui/Services.h"
 
 namespace {
 
