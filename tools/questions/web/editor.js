@@ -406,14 +406,14 @@
   });
 
   // A block copied from a spreadsheet holds tabs or line breaks; pasted
-  // into the table it becomes rows. A plain text pasted into a cell stays
-  // the browser's to insert.
+  // anywhere but into another text field it becomes rows. A plain text
+  // pasted into a cell stays the browser's to insert.
   document.addEventListener('paste', (event) => {
     if (!table) return;
     const text = event.clipboardData ? event.clipboardData.getData('text/plain') : '';
     if (!/[\t\r\n]/.test(text)) return;
     const target = event.target;
-    if (!byId('questions').contains(target) && target !== document.body) return;
+    if (target.matches && target.matches('input, textarea') && !byId('questions').contains(target)) return;
     event.preventDefault();
     insertRows(tool.pastedRows(text), true);
   });
