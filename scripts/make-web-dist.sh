@@ -2,13 +2,13 @@
 # Makes dist/web/, the web game as a static folder that any web server can
 # host: the page, its .js and .wasm, its styles, vragen.ini, the pictures
 # and the icon, and beside them the teachers' question editor (its page,
-# script, styles, .js and .wasm). Build the web preset first.
+# scripts, styles, .js and .wasm). Build the web preset first.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
 built=build/web/app
 game=(index.html Controls.css tolvanix-plimbora.js tolvanix-plimbora.wasm vragen.ini leaf.bmp icon32.png)
-editor=(editor.html editor.js editor.css tolvanix-plimbora-editor.js tolvanix-plimbora-editor.wasm)
+editor=(editor.html editor.js editor-worker.js editor.css tolvanix-plimbora-editor.js tolvanix-plimbora-editor.wasm)
 for file in "${game[@]}" "${editor[@]}"; do
   [ -f "$built/$file" ] || { echo "missing $built/$file: build the web preset first" >&2; exit 1; }
 done

@@ -213,7 +213,12 @@ test('a file that is no question file shows what the check finds, and one too la
     for (const [name, bytes] of [['empty.ini', Buffer.alloc(0)], ['junk.ini', junk]]) {
       const file = writeScratch(name, bytes);
       await openInEditor(file);
-      assert.deepEqual((await shownByTheEditor()).findings, checkWithTheTool(file).findings, name);
+      // A list shows its first thousand findings and counts the others.
+      const all = checkWithTheTool(file).findings;
+      assert.deepEqual((await shownByTheEditor()).findings, all.slice(0, 1000), name);
+      const more = await page.$$eval('#file-findings li.more', (items) => items.map((item) => item.textContent));
+      assert.deepEqual(more, all.length > 1000 ? [`… and ${all.length - 1000} more; the tool's check lists them all.`] : []);
+      assert.match(await page.$eval('#count', (element) => element.textContent), new RegExp(`; ${all.length} findings`));
     }
     const before = await page.evaluate(() => document.getElementById('file').textContent);
     const huge = path.join(scratch, 'huge.ini');
@@ -224,6 +229,28 @@ test('a file that is no question file shows what the check finds, and one too la
                  /^huge\.ini is 17\.0 MiB: too large for a question file; the editor opens files of up to 16\.0 MiB\.$/);
     assert.equal(await page.evaluate(() => document.getElementById('file').textContent), before);
   });
+
+test('a file that takes long to read leaves the page usable, and Stop keeps the table as it was', async () => {
+  await page.click('#sample');
+  await page.waitForFunction(() => document.querySelectorAll('#rows tr').length === 355);
+  // Two hundred thousand questions: far more than the checker reads in the
+  // time this test takes to press Stop.
+  const sections = [];
+  for (let n = 1; n <= 200000; ++n) sections.push(`[${n}]\r\nVraag=Q${n}?\r\nJuist=a\r\nFouta=b\r\nFoutb=c`);
+  const file = writeScratch('long.ini', `[Overzicht]\r\nAantal=200000\r\n${sections.join('\r\n')}\r\n`);
+  await (await page.$('#open-file')).uploadFile(file);
+  await page.waitForSelector('#stop:not([hidden])');
+  // The page answers while the file is read, and says what it does.
+  assert.equal(await page.$eval('#file', (element) => element.textContent), 'Reading long.ini…');
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'stop');
+  await page.keyboard.press('Enter');
+  await page.waitForSelector('#stop', { hidden: true });
+  assert.equal(await page.$eval('#problem', (element) => element.textContent),
+               'Stopped reading long.ini; the table is as it was.');
+  assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 355);
+  assert.equal(await page.evaluate(() => document.activeElement.id), 'open');
+  assert.match(await page.$eval('#file', (element) => element.textContent), /^vragen\.ini \(the sample bank\): read as UTF-8/);
+});
 
 test('pasted spreadsheet rows become rows; a finding shows on a bad row and goes when it is mended', async () => {
   await startEmpty();

@@ -11,10 +11,11 @@
   // near this, and a larger one is most likely not a question file at all.
   const largestFile = 16 * 1024 * 1024;
   const cellNames = ['the question', 'the right answer', 'wrong answer A', 'wrong answer B'];
-  // The reader and the checker work on files: those of the page's
-  // in-memory file system.
-  const openedPath = '/tmp/opened.ini';
+  // The checker works on files: those of the page's in-memory file system.
   const scratchPath = '/tmp/row.ini';
+  // A list longer than this shows its first ones and says how many more:
+  // a file that is no question file can have a finding on every line.
+  const longestList = 1000;
 
   const byId = (id) => document.getElementById(id);
   const rowsBody = byId('rows');
@@ -30,6 +31,8 @@
   let unsaved = false;
   let sample = null;  // the bytes of the sample bank beside the page
   let lastDownload = null;
+  let reader = null;  // the worker that reads a file being opened
+  let stopReading = null;
   const plays = new Map();  // the game's tabs still waiting for their questions
 
   function showProblem(text) {
@@ -71,7 +74,7 @@
     const list = line.querySelector('.findings');
     list.textContent = '';
     const flagged = new Set();
-    for (const finding of findings) {
+    for (const finding of findings.slice(0, longestList)) {
       const item = document.createElement('li');
       if (finding.line !== undefined) {
         item.dataset.line = finding.line;
@@ -82,6 +85,7 @@
       }
       list.append(item);
     }
+    listMore(list, findings.length);
     line.querySelectorAll('input').forEach((input, column) => {
       if (flagged.has(column)) {
         input.setAttribute('aria-invalid', 'true');
@@ -137,11 +141,19 @@
     updateCount();
   }
 
+  function listMore(list, count) {
+    if (count <= longestList) return;
+    const more = document.createElement('li');
+    more.className = 'more';
+    more.textContent = `… and ${count - longestList} more; the tool's check lists them all.`;
+    list.append(more);
+  }
+
   function showFileFindings() {
     const section = byId('file-findings');
     const list = section.querySelector('ul');
     list.textContent = '';
-    for (const finding of fileFindings) {
+    for (const finding of fileFindings.slice(0, longestList)) {
       const item = document.createElement('li');
       if (finding.line > 0) {
         item.dataset.line = finding.line;
@@ -152,6 +164,7 @@
       }
       list.append(item);
     }
+    listMore(list, fileFindings.length);
     section.hidden = fileFindings.length === 0;
   }
 
@@ -280,14 +293,59 @@
     byId('file').textContent = fileLine;
   }
 
-  function openBytes(name, bytes) {
-    tool.FS.writeFile(openedPath, bytes);
-    let result;
-    try {
-      result = tool.openFile(openedPath);
-    } finally {
-      tool.FS.unlink(openedPath);
+  // While a file is read the table and the commands wait; only Stop works.
+  function setReading(name) {
+    const reading = name !== null;
+    document.querySelector('main').inert = reading;
+    for (const button of document.querySelectorAll('header .commands button:not(#stop)')) {
+      if (reading) {
+        button.dataset.wasDisabled = button.disabled;
+        button.disabled = true;
+      } else if (button.dataset.wasDisabled !== undefined) {
+        button.disabled = button.dataset.wasDisabled === 'true';
+        delete button.dataset.wasDisabled;
+      }
     }
+    // The focus goes back where a keyboard user started, not to the page.
+    if (!reading && document.activeElement === byId('stop')) byId('open').focus();
+    byId('stop').hidden = !reading;
+    if (reading) {
+      byId('file').textContent = `Reading ${name}…`;
+      byId('stop').focus();
+    }
+  }
+
+  // What the tool finds in the file, read in the worker so that a file
+  // that takes long never holds up the page; nothing when stopped.
+  function readFile(name, bytes) {
+    if (!reader) reader = new Worker('editor-worker.js');
+    const worker = reader;
+    const before = byId('file').textContent;
+    setReading(name);
+    return new Promise((resolve) => {
+      const finish = (result) => {
+        worker.onmessage = null;
+        stopReading = null;
+        setReading(null);
+        if (!result) byId('file').textContent = before;
+        resolve(result);
+      };
+      worker.onmessage = (event) => finish(event.data);
+      stopReading = () => {
+        // The worker cannot be interrupted, only ended; the next file
+        // starts a new one.
+        worker.terminate();
+        reader = null;
+        finish(null);
+        showProblem(`Stopped reading ${name}; the table is as it was.`);
+      };
+      worker.postMessage(bytes);
+    });
+  }
+
+  async function openBytes(name, bytes) {
+    const result = await readFile(name, bytes);
+    if (!result) return;
     if (result.unreadable !== undefined) {
       showProblem(`${name} cannot be read: ${result.unreadable}.`);
       return;
@@ -316,12 +374,12 @@
       showProblem(`${file.name} cannot be read: ${error.message}`);
       return;
     }
-    openBytes(file.name, bytes);
+    await openBytes(file.name, bytes);
   }
 
   async function openSample() {
     if (!sample || !await mayReplaceTable('the sample bank')) return;
-    openBytes('vragen.ini (the sample bank)', sample);
+    await openBytes('vragen.ini (the sample bank)', sample);
   }
 
   async function startEmpty() {
@@ -434,6 +492,7 @@
   byId('empty').addEventListener('click', startEmpty);
   byId('save').addEventListener('click', save);
   byId('play').addEventListener('click', play);
+  byId('stop').addEventListener('click', () => { if (stopReading) stopReading(); });
   byId('add-row').addEventListener('click', () => insertRows([['', '', '', '']], true));
   byId('delete-row').addEventListener('click', deleteRow);
   byId('move-up').addEventListener('click', () => moveRow(-1));
