@@ -100,13 +100,16 @@
 
   function makeRow(row) {
     const line = document.createElement('tr');
+    line.setAttribute('role', 'row');
     const number = document.createElement('td');
+    number.setAttribute('role', 'cell');
     number.className = 'number';
     number.textContent = row + 1;
     line.append(number);
     const texts = table.row(row);
     for (let column = 0; column < 4; ++column) {
       const cell = document.createElement('td');
+      cell.setAttribute('role', 'cell');
       const input = document.createElement('input');
       input.type = 'text';
       input.value = texts[column];
@@ -117,6 +120,7 @@
       line.append(cell);
     }
     const findings = document.createElement('td');
+    findings.setAttribute('role', 'cell');
     const list = document.createElement('ul');
     list.className = 'findings';
     list.id = `findings-${row}`;
