@@ -133,19 +133,24 @@ async function previewOf(row) {
   }));
 }
 
+// Every row's texts as the preview shows them.
+async function shownQuestions() {
+  const questions = [];
+  const rows = await page.$$eval('#rows tr', (list) => list.length);
+  for (let row = 0; row < rows; ++row) questions.push(await previewOf(row));
+  return questions;
+}
+
 // What the page tells of the file it opened, in the tool's terms.
 async function shownByTheEditor() {
   const shown = await page.evaluate(() => ({
     file: document.getElementById('file').textContent,
-    rows: document.querySelectorAll('#rows tr').length,
     findings: [...document.querySelectorAll('li[data-line]')]
       .map((item) => [Number(item.dataset.line), item.textContent]),
   }));
-  const questions = [];
-  for (let row = 0; row < shown.rows; ++row) questions.push(await previewOf(row));
   return {
     encoding: shown.file.match(/: read as (.*); Aantal/)[1],
-    questions,
+    questions: await shownQuestions(),
     // In the order of their lines, as the tool lists them; those of one
     // line keep their order.
     findings: shown.findings.map((finding, at) => [...finding, at])
@@ -251,6 +256,55 @@ test('a file that takes long to read leaves the page usable, and Stop keeps the 
   assert.equal(await page.evaluate(() => document.activeElement.id), 'open');
   assert.match(await page.$eval('#file', (element) => element.textContent), /^vragen\.ini \(the sample bank\): read as UTF-8/);
 });
+
+test('once loaded, the editor opens, checks and saves with the network gone', async () => {
+  // The last test ended the worker that reads files: the next one starts
+  // from what the page already holds.
+  const requests = [];
+  const record = (request) => { if (!request.url().startsWith('blob:')) requests.push(request.url()); };
+  page.on('request', record);
+  await page.setOfflineMode(true);
+  try {
+    await openInEditor(writeScratch('offline.ini', Buffer.from(findingsBank)));
+    assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 2);
+    await typeInto(1, 3, 'Argon');
+    assert.deepEqual(await rowFindings(1), []);
+    await page.click('#sample');
+    await page.click('#ask button[value="drop"]');
+    await page.waitForFunction(() => document.querySelectorAll('#rows tr').length === 355);
+  } finally {
+    await page.setOfflineMode(false);
+    page.off('request', record);
+  }
+  assert.deepEqual(requests, []);
+});
+
+test('a CSV file imports as the tool\'s import reads it, and one the tool refuses is refused alike',
+  { skip: noTool }, async () => {
+    await startEmpty();
+    const csv = writeScratch('questions.csv', 'Vraag;Juist;Fouta;Foutb\r\n"Fish & chips?";Yes;No;"Maybe\r\nnot"\r\n' +
+                                              'Capital of Peru?;Lima;Cusco;Quito\r\n');
+    await (await page.$('#import-file')).uploadFile(csv);
+    await page.waitForFunction(() => document.querySelectorAll('#rows tr').length === 2);
+    const imported = path.join(scratch, 'imported.ini');
+    const run = spawnSync(questionsTool, ['import', csv, '-o', imported], { encoding: 'utf8' });
+    assert.equal(run.status, 0, run.stderr);
+    assert.deepEqual(await shownQuestions(), checkWithTheTool(imported).questions);
+    const notes = (run.stdout + run.stderr).split('\n').filter((line) => line.startsWith(`${csv}: `))
+      .map((line) => `questions.csv: ${line.slice(csv.length + 2)}`);
+    assert.deepEqual(await page.$$eval('#import-notes li', (items) => items.map((item) => item.textContent)), notes);
+    assert.equal(notes.length, 1);
+
+    const refused = writeScratch('refused.csv', 'Short row;only\r\n');
+    await (await page.$('#import-file')).uploadFile(refused);
+    await page.waitForFunction(() => document.getElementById('problem').textContent !== '');
+    const refusal = spawnSync(questionsTool, ['import', refused, '-o', path.join(scratch, 'refused.ini')],
+                              { encoding: 'utf8' });
+    assert.equal(refusal.status, 1);
+    assert.equal(await page.$eval('#problem', (element) => element.textContent),
+                 refusal.stderr.trim().replace(refused, 'refused.csv'));
+    assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 2);
+  });
 
 test('pasted spreadsheet rows become rows; a finding shows on a bad row and goes when it is mended', async () => {
   await startEmpty();

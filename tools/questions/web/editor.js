@@ -32,6 +32,8 @@
   let sample = null;  // the bytes of the sample bank beside the page
   let lastDownload = null;
   let reader = null;  // the worker that reads a file being opened
+  let readerSource = null;  // its script, made when the page loads
+  let code = null;  // the tool's compiled WebAssembly, for the page and its workers
   let stopReading = null;
   const plays = new Map();  // the game's tabs still waiting for their questions
 
@@ -322,7 +324,10 @@
   // What the tool finds in the file, read in the worker so that a file
   // that takes long never holds up the page; nothing when stopped.
   function readFile(name, bytes) {
-    if (!reader) reader = new Worker('editor-worker.js');
+    if (!reader) {
+      reader = new Worker(readerSource);
+      reader.postMessage(code);
+    }
     const worker = reader;
     const before = byId('file').textContent;
     setReading(name);
@@ -365,6 +370,7 @@
   }
 
   async function openFile(file) {
+    showProblem('');
     if (file.size > largestFile) {
       showProblem(`${file.name} is ${sizeInWords(file.size)}: too large for a question file; ` +
                   `the editor opens files of up to ${sizeInWords(largestFile)}.`);
@@ -392,6 +398,7 @@
   }
 
   async function importCsv(file) {
+    showProblem('');
     if (file.size > largestFile) {
       showProblem(`${file.name} is ${sizeInWords(file.size)}: too large for a spreadsheet of questions.`);
       return;
@@ -522,13 +529,32 @@
     event.returnValue = '';
   });
 
-  // The sample bank is fetched now, so that it opens later without the
-  // network.
+  // Everything the page needs is fetched now, so that it works on without
+  // the network: the sample bank, the tool's code (compiled once, for the
+  // page and for every worker that reads a file) and the workers' script.
+  const fetched = (address, as) => fetch(address).then((response) => {
+    if (!response.ok) throw new Error(`${address}: ${response.status} ${response.statusText}`);
+    return response[as]();
+  });
   const sampleRead = fetch('vragen.ini', { cache: 'no-store' })
     .then((response) => (response.ok ? response.arrayBuffer() : null))
     .then((buffer) => { sample = buffer ? new Uint8Array(buffer) : null; }, () => { sample = null; });
+  const compiled = fetched('tolvanix-plimbora-editor.wasm', 'arrayBuffer').then((bytes) => WebAssembly.compile(bytes));
+  const workerMade = Promise.all([fetched('tolvanix-plimbora-editor.js', 'text'), fetched('editor-worker.js', 'text')])
+    .then((scripts) => {
+      readerSource = URL.createObjectURL(new Blob([scripts.join('\n')], { type: 'text/javascript' }));
+    });
+  const loaded = compiled.then((module) => {
+    code = module;
+    return LoadQuestionEditor({
+      instantiateWasm: (imports, receive) => {
+        WebAssembly.instantiate(module, imports).then((instance) => receive(instance));
+        return {};
+      },
+    });
+  });
 
-  Promise.all([LoadQuestionEditor(), sampleRead]).then(([module]) => {
+  Promise.all([loaded, sampleRead, workerMade]).then(([module]) => {
     tool = module;
     table = new tool.EditorTable(scratchPath);
     for (const id of ['open', 'empty', 'import', 'add-row']) byId(id).disabled = false;
