@@ -236,6 +236,8 @@ std::variant<CsvQuestions, CsvRefusal> RowsFromCsv(std::string_view bytes) {
 }
 
 QuestionPreview PreviewOf(const QuizQuestion& row) {
-  return {ui::ParseCaption(row.Question), ui::ParseCaption(row.Correct), ui::ParseCaption(row.WrongA),
-          ui::ParseCaption(row.WrongB), CorrectAnswerText(row.Correct)};
+  QuestionPreview preview{ui::ParseCaption(row.Question), ui::ParseCaption(row.Correct),
+                          ui::ParseCaption(row.WrongA), ui::ParseCaption(row.WrongB), CorrectAnswerText(row.Correct)};
+  preview.correctDiffersInTheBox = preview.correct.Text != row.Correct;
+  return preview;
 }

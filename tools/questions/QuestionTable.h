@@ -110,10 +110,13 @@ class QuestionTable final {
 [[nodiscard]] std::variant<CsvQuestions, CsvRefusal> RowsFromCsv(std::string_view bytes);
 
 // How the game shows a row: each text as its label or button shows it, and
-// the right answer as the box after a wrong answer names it.
+// the box after a wrong answer, which names the right answer as written.
 struct QuestionPreview {
   ui::CaptionText question, correct, wrongA, wrongB;
-  std::string correctInTheBox;
+  std::string correctInTheBox;  // the box's whole text
+  // True when the box shows the right answer otherwise than its button
+  // (an "&" in it), so that the preview should show the box too.
+  bool correctDiffersInTheBox = false;
 };
 
 [[nodiscard]] QuestionPreview PreviewOf(const QuizQuestion& row);
