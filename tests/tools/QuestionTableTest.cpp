@@ -198,8 +198,10 @@ INSTANTIATE_TEST_SUITE_P(
     Pastes, PasteTest,
     testing::Values(
         PasteCase{"RowsOfFourCells", "a\tb\tc\td\r\ne\tf\tg\th\r\n", {{"a", "b", "c", "d"}, {"e", "f", "g", "h"}}},
-        PasteCase{"ShortRowsAreFilledAndLongOnesCut", "a\tb\ne\tf\tg\th\ti\n", {{"a", "b", "", ""}, {"e", "f", "g", "h"}}},
-        PasteCase{"HeaderAndEmptyRowsAreSkipped", "Vraag\tJuist\tFouta\tFoutb\n\t\t\t\n a \tb\tc\td", {{"a", "b", "c", "d"}}},
+        PasteCase{"ShortRowsAreFilledAndLongOnesCut", "a\tb\ne\tf\tg\th\ti\n",
+                  {{"a", "b", "", ""}, {"e", "f", "g", "h"}}},
+        PasteCase{"HeaderAndEmptyRowsAreSkipped", "Vraag\tJuist\tFouta\tFoutb\n\t\t\t\n a \tb\tc\td",
+                  {{"a", "b", "c", "d"}}},
         PasteCase{"AmpersandsShowAsTyped", "Salt & pepper?\tR&&B\tc\td", {{"Salt && pepper?", "R&&&&B", "c", "d"}}},
         PasteCase{"QuotedCellsHoldTabsQuotesAndLineBreaks", "\"say \"\"hi\"\"\tnow\"\t\"two\nlines\"\tc\td\n",
                   {{"say \"hi\"\tnow", "two lines", "c", "d"}}}),

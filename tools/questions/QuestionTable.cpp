@@ -53,13 +53,18 @@ QuestionFileCheck CheckText(const std::filesystem::path& scratchFile, const std:
   return std::move(*check);
 }
 
-std::size_t LineCount(std::string_view text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+// A section as written opens with a blank line, then its header.
+constexpr std::size_t kHeaderAfterBlank = 2;
+
+std::size_t LineCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
 // A finding on a line of a row's section, counted from its header, which
 // the texts follow in the order of the columns.
 RowFinding FindingAt(std::size_t lineInSection, std::string message) {
-  const std::size_t column = lineInSection >= 1 && lineInSection <= kKeys.size() ? lineInSection - 1 : RowFinding::kWholeRow;
-  return {column, std::move(message)};
+  const bool text = lineInSection >= 1 && lineInSection <= kKeys.size();
+  return {text ? lineInSection - 1 : RowFinding::kWholeRow, std::move(message)};
 }
 
 // The number a draw asks for by this section name, which must be written
@@ -204,13 +209,14 @@ void QuestionTable::Recheck(std::size_t from, std::size_t to) {
   for (std::size_t row = from; row < to; ++row) {
     const std::size_t number = row + 1;
     const std::string overview = "[Overzicht]\r\nAantal=" + std::to_string(number) + "\r\n";
+    const std::size_t header = LineCount(overview) + kHeaderAfterBlank;
+    std::vector<QuestionFinding> found =
+        CheckText(scratchFile_, overview + QuestionSectionText(number, rows_[row]), limits_).findings;
     findings_[row].clear();
-    for (QuestionFinding& finding :
-         CheckText(scratchFile_, overview + QuestionSectionText(number, rows_[row]), limits_).findings) {
+    for (QuestionFinding& finding : found) {
       // Those about the overview, such as the questions before this one
       // missing, are true of the tiny file only.
-      const std::size_t header = LineCount(overview) + 2;
-      if (finding.line >= header) findings_[row].push_back(FindingAt(finding.line - header, std::move(finding.message)));
+      if (finding.line >= header) findings_[row].push_back(FindingAt(finding.line - header, finding.message));
     }
   }
 }
@@ -218,14 +224,14 @@ void QuestionTable::Recheck(std::size_t from, std::size_t to) {
 void QuestionTable::CheckWholeFile() {
   for (std::vector<RowFinding>& findings : findings_) findings.clear();
   fileFindings_.clear();
-  const std::size_t firstHeader = LineCount(QuestionFileText({}, {})) + 2;
+  const std::size_t firstHeader = LineCount(QuestionFileText({}, {})) + kHeaderAfterBlank;
   const std::size_t sectionLines = LineCount(QuestionSectionText(1, {}));
   for (QuestionFinding& finding : CheckText(scratchFile_, FileText(), limits_).findings) {
     const std::size_t row = finding.line >= firstHeader ? (finding.line - firstHeader) / sectionLines : rows_.size();
     if (row >= rows_.size()) {
       fileFindings_.push_back(std::move(finding));
     } else {
-      findings_[row].push_back(FindingAt((finding.line - firstHeader) % sectionLines, std::move(finding.message)));
+      findings_[row].push_back(FindingAt((finding.line - firstHeader) % sectionLines, finding.message));
     }
   }
 }
