@@ -51,7 +51,12 @@ std::string Protected(std::string_view value) {
       ++i;
       continue;
     }
-    for (std::size_t k = i; k < i + length; ++k) line += value[k] == '\r' || value[k] == '\n' ? ' ' : value[k];
+    if (value[i] == '\r' || value[i] == '\n') {
+      line += ' ';
+      i += value.substr(i, 2) == "\r\n" ? 2 : 1;
+      continue;
+    }
+    line.append(value, i, length);
     i += length;
   }
   // The reader drops the blanks around a value, then one pair of like

@@ -56,11 +56,11 @@ struct CsvRow {
 
 // One question's section of a question file: a blank line, [number], then
 // Vraag, Juist, Fouta and Foutb, with CRLF line ends. Each value is written
-// so that the reader gives it back exactly: a line break becomes a space
-// (a value cannot span lines), bytes that are not UTF-8 become U+FFFD (one
-// such byte would make the reader take the whole file as Windows-1252), and
-// a value with blanks at an end or the same quote at both ends is quoted
-// once more.
+// so that the reader gives it back exactly, as far as a line can hold it: a
+// value with blanks at an end or the same quote at both ends is quoted once
+// more, a line break becomes a space, and bytes that are not UTF-8 become
+// U+FFFD (one such byte would make the reader take the whole file as
+// Windows-1252).
 [[nodiscard]] std::string QuestionSectionText(std::size_t number, const QuizQuestion& values);
 
 // The values as a question file: a comment line (naming `source` when

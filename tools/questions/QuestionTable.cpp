@@ -53,6 +53,20 @@ QuestionFileCheck CheckText(const std::filesystem::path& scratchFile, const std:
   return std::move(*check);
 }
 
+// A section as written opens with a blank line, then its header.
+constexpr std::size_t kHeaderAfterBlank = 2;
+
+std::size_t LineCount(std::string_view text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
+
+// A finding on a line of a row's section, counted from its header, which
+// the texts follow in the order of the columns.
+RowFinding FindingAt(std::size_t lineInSection, std::string message) {
+  const bool text = lineInSection >= 1 && lineInSection <= kKeys.size();
+  return {text ? lineInSection - 1 : RowFinding::kWholeRow, std::move(message)};
+}
+
 // The number a draw asks for by this section name, which must be written
 // exactly as the game writes the number.
 std::optional<std::int32_t> SectionNumber(const std::string& name) {
@@ -118,14 +132,13 @@ std::variant<OpenedQuestions, std::string> OpenQuestions(const std::filesystem::
 
 QuestionTable::QuestionTable(std::filesystem::path scratchFile, DisplayLimits limits)
     : scratchFile_(std::move(scratchFile)), limits_(limits) {
-  RecheckFile();
+  Recheck(0, 0);
 }
 
 void QuestionTable::Replace(std::vector<QuizQuestion> rows) {
   rows_ = std::move(rows);
   findings_.assign(rows_.size(), {});
   Recheck(0, rows_.size());
-  RecheckFile();
 }
 
 const QuizQuestion& QuestionTable::Row(std::size_t row) const {
@@ -148,7 +161,6 @@ void QuestionTable::InsertRows(std::size_t at, std::vector<QuizQuestion> rows) {
   findings_.insert(findings_.begin() + offset, rows.size(), {});
   rows_.insert(rows_.begin() + offset, std::make_move_iterator(rows.begin()), std::make_move_iterator(rows.end()));
   Recheck(at, rows_.size());
-  RecheckFile();
 }
 
 void QuestionTable::RemoveRow(std::size_t row) {
@@ -157,7 +169,6 @@ void QuestionTable::RemoveRow(std::size_t row) {
   rows_.erase(rows_.begin() + offset);
   findings_.erase(findings_.begin() + offset);
   Recheck(row, rows_.size());
-  RecheckFile();
 }
 
 void QuestionTable::MoveRow(std::size_t from, std::size_t to) {
@@ -187,31 +198,42 @@ std::size_t QuestionTable::FindingCount() const {
 
 std::string QuestionTable::FileText() const { return QuestionFileText(rows_, {}); }
 
-std::vector<RowFinding> QuestionTable::CheckRow(std::size_t row) const {
-  const std::size_t number = row + 1;
-  const std::string overview = "[Overzicht]\r\nAantal=" + std::to_string(number) + "\r\n";
-  const std::string section = QuestionSectionText(number, rows_[row]);
-  // The section opens with a blank line, then its header, then one line
-  // per text in the order of the columns.
-  const auto lineOfHeader = static_cast<std::size_t>(std::count(overview.begin(), overview.end(), '\n')) + 2;
-  std::vector<RowFinding> findings;
-  for (QuestionFinding& finding : CheckText(scratchFile_, overview + section, limits_).findings) {
-    if (finding.line < lineOfHeader) continue;  // about the overview, true of the tiny file only
-    const std::size_t column = finding.line - lineOfHeader - 1;
-    findings.push_back({column < kKeys.size() ? column : RowFinding::kWholeRow, std::move(finding.message)});
-  }
-  return findings;
-}
-
 void QuestionTable::Recheck(std::size_t from, std::size_t to) {
-  for (std::size_t row = from; row < to; ++row) findings_[row] = CheckRow(row);
+  if (rows_.empty() || to - from > kRowsCheckedAlone) {
+    CheckWholeFile();
+    return;
+  }
+  // Every number from 1 to Aantal is in a file written from rows, so the
+  // file as a whole has nothing to find unless it holds no question.
+  fileFindings_.clear();
+  for (std::size_t row = from; row < to; ++row) {
+    const std::size_t number = row + 1;
+    const std::string overview = "[Overzicht]\r\nAantal=" + std::to_string(number) + "\r\n";
+    const std::size_t header = LineCount(overview) + kHeaderAfterBlank;
+    std::vector<QuestionFinding> found =
+        CheckText(scratchFile_, overview + QuestionSectionText(number, rows_[row]), limits_).findings;
+    findings_[row].clear();
+    for (QuestionFinding& finding : found) {
+      // Those about the overview, such as the questions before this one
+      // missing, are true of the tiny file only.
+      if (finding.line >= header) findings_[row].push_back(FindingAt(finding.line - header, finding.message));
+    }
+  }
 }
 
-void QuestionTable::RecheckFile() {
-  // A file written from rows holds every question from 1 to Aantal, so only
-  // a file without any has something to find in its overview.
+void QuestionTable::CheckWholeFile() {
+  for (std::vector<RowFinding>& findings : findings_) findings.clear();
   fileFindings_.clear();
-  if (rows_.empty()) fileFindings_ = CheckText(scratchFile_, FileText(), limits_).findings;
+  const std::size_t firstHeader = LineCount(QuestionFileText({}, {})) + kHeaderAfterBlank;
+  const std::size_t sectionLines = LineCount(QuestionSectionText(1, {}));
+  for (QuestionFinding& finding : CheckText(scratchFile_, FileText(), limits_).findings) {
+    const std::size_t row = finding.line >= firstHeader ? (finding.line - firstHeader) / sectionLines : rows_.size();
+    if (row >= rows_.size()) {
+      fileFindings_.push_back(std::move(finding));
+    } else {
+      findings_[row].push_back(FindingAt((finding.line - firstHeader) % sectionLines, finding.message));
+    }
+  }
 }
 
 std::vector<QuizQuestion> RowsFromCells(std::string_view pasted) {
@@ -236,6 +258,8 @@ std::variant<CsvQuestions, CsvRefusal> RowsFromCsv(std::string_view bytes) {
 }
 
 QuestionPreview PreviewOf(const QuizQuestion& row) {
-  return {ui::ParseCaption(row.Question), ui::ParseCaption(row.Correct), ui::ParseCaption(row.WrongA),
-          ui::ParseCaption(row.WrongB), CorrectAnswerText(row.Correct)};
+  QuestionPreview preview{ui::ParseCaption(row.Question), ui::ParseCaption(row.Correct),
+                          ui::ParseCaption(row.WrongA), ui::ParseCaption(row.WrongB), CorrectAnswerText(row.Correct)};
+  preview.correctDiffersInTheBox = preview.correct.Text != row.Correct;
+  return preview;
 }

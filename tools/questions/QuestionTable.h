@@ -48,13 +48,14 @@ struct OpenedQuestions {
 // reason in words instead.
 [[nodiscard]] std::variant<OpenedQuestions, std::string> OpenQuestions(const std::filesystem::path& file);
 
-// The rows being edited, with each row's findings kept up to date. A row is
-// checked by the real checker as a tiny question file holding just that
-// row's section, numbered as the row will be in the saved file, so its
-// messages read exactly as `check` gives them for the saved file; the
-// findings about that tiny file's overview (such as the questions before it
-// missing) are left out. Rows are numbered from 0 here and from 1 in the
-// file. An index out of range throws std::out_of_range.
+// The rows being edited, with each row's findings kept up to date by the
+// real checker, so that their messages read exactly as `check` gives them
+// for the saved file. A row is checked as a tiny question file holding just
+// that row's section, numbered as the row will be in the saved file (the
+// findings about that tiny file's overview, such as the questions before it
+// missing, are left out); many rows at once are checked as the saved file.
+// Rows are numbered from 0 here and from 1 in the file. An index out of
+// range throws std::out_of_range.
 class QuestionTable final {
  public:
   // `scratchFile` is where each row's tiny file is written to be checked
@@ -87,9 +88,14 @@ class QuestionTable final {
   [[nodiscard]] std::string FileText() const;
 
  private:
-  [[nodiscard]] std::vector<RowFinding> CheckRow(std::size_t row) const;
-  void Recheck(std::size_t from, std::size_t to);  // rows [from, to)
-  void RecheckFile();
+  // Beyond this many rows, one check of the whole file costs less than a
+  // tiny file per row.
+  static constexpr std::size_t kRowsCheckedAlone = 8;
+
+  // Rows [from, to), each as a tiny file, or all of them in one check of
+  // the saved file: the agreement of the two is what the tests hold to.
+  void Recheck(std::size_t from, std::size_t to);
+  void CheckWholeFile();
 
   std::filesystem::path scratchFile_;
   DisplayLimits limits_;
@@ -110,10 +116,13 @@ class QuestionTable final {
 [[nodiscard]] std::variant<CsvQuestions, CsvRefusal> RowsFromCsv(std::string_view bytes);
 
 // How the game shows a row: each text as its label or button shows it, and
-// the right answer as the box after a wrong answer names it.
+// the box after a wrong answer, which names the right answer as written.
 struct QuestionPreview {
   ui::CaptionText question, correct, wrongA, wrongB;
-  std::string correctInTheBox;
+  std::string correctInTheBox;  // the box's whole text
+  // True when the box shows the right answer otherwise than its button
+  // (an "&" in it), so that the preview should show the box too.
+  bool correctDiffersInTheBox = false;
 };
 
 [[nodiscard]] QuestionPreview PreviewOf(const QuizQuestion& row);
