@@ -130,16 +130,15 @@ val CsvRows(const std::string& bytes) {
 
 // How the game shows the row: each text as a caption, and the text of the
 // box after a wrong answer when it shows the right answer otherwise than
-// its button does (empty when the same), as `check` tells it.
+// its button does (empty when the same).
 val Preview(const val& row) {
-  const QuizQuestion texts = RowFrom(row);
-  const QuestionPreview preview = PreviewOf(texts);
+  const QuestionPreview preview = PreviewOf(RowFrom(row));
   val result = val::object();
   result.set("question", CaptionValue(preview.question));
   result.set("correct", CaptionValue(preview.correct));
   result.set("wrongA", CaptionValue(preview.wrongA));
   result.set("wrongB", CaptionValue(preview.wrongB));
-  result.set("box", preview.correct.Text == texts.Correct ? std::string() : preview.correctInTheBox);
+  result.set("box", preview.correctDiffersInTheBox ? preview.correctInTheBox : std::string());
   return result;
 }
 
