@@ -235,7 +235,7 @@ test('a file that is no question file shows what the check finds, and one too la
     assert.equal(await page.evaluate(() => document.getElementById('file').textContent), before);
   });
 
-test('a file that takes long to read leaves the page usable, and Stop keeps the table as it was', async () => {
+test('a large file leaves the page usable: Stop keeps the table, and a bank too large to show is refused', async () => {
   await page.click('#sample');
   await page.waitForFunction(() => document.querySelectorAll('#rows tr').length === 355);
   // Two hundred thousand questions: far more than the checker reads in the
@@ -255,6 +255,12 @@ test('a file that takes long to read leaves the page usable, and Stop keeps the 
   assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 355);
   assert.equal(await page.evaluate(() => document.activeElement.id), 'open');
   assert.match(await page.$eval('#file', (element) => element.textContent), /^vragen\.ini \(the sample bank\): read as UTF-8/);
+
+  const tooMany = writeScratch('many.ini', `[Overzicht]\r\nAantal=10001\r\n${sections.slice(0, 10001).join('\r\n')}\r\n`);
+  await openInEditor(tooMany);
+  assert.equal(await page.$eval('#problem', (element) => element.textContent),
+               'many.ini holds 10001 questions, more than the editor shows (10000). The question tool\'s check reads it whole.');
+  assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 355);
 });
 
 test('once loaded, the editor opens, checks and saves with the network gone', async () => {

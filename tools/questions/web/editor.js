@@ -19,6 +19,15 @@
 
   const byId = (id) => document.getElementById(id);
   const rowsBody = byId('rows');
+  // The table's rows by number: the table body's own list of rows is
+  // counted afresh after every change inside it, which a bank of thousands
+  // of rows cannot afford on each.
+  let lines = [];
+  let tableGeneration = 0;  // a newer table stops the batches of an older one
+  const rowsInABatch = 200;
+  // A bank the browser could not show as a table in reasonable time and
+  // memory; the tool's check reads any.
+  const mostRows = 10000;
 
   let tool = null;    // the compiled question tool
   let table = null;   // its table, which rechecks a row on every edit
@@ -70,7 +79,7 @@
 
   // The findings of one row beside it, and its flagged cells marked.
   function showFindings(row) {
-    const line = rowsBody.rows[row];
+    const line = lines[row];
     if (!line) return;
     const findings = rowFindings(row);
     const list = line.querySelector('.findings');
@@ -102,6 +111,7 @@
 
   function makeRow(row) {
     const line = document.createElement('tr');
+    line.tpRow = row;
     line.setAttribute('role', 'row');
     const number = document.createElement('td');
     number.setAttribute('role', 'cell');
@@ -134,16 +144,45 @@
 
   // The whole table afresh from the tool's rows, as after an open or a
   // change of order; the focus goes to `focusRow`'s cell in `focusColumn`.
+  // A text field costs the browser much to make, so the rows in reach come
+  // at once and the others in batches between the teacher's events.
   function showTable(focusRow = -1, focusColumn = 0) {
-    const made = document.createDocumentFragment();
     const count = table.rowCount();
-    findingCounts = new Array(count).fill(0);
-    for (let row = 0; row < count; ++row) made.append(makeRow(row));
-    rowsBody.replaceChildren(made);
-    for (let row = 0; row < count; ++row) showFindings(row);
+    const generation = ++tableGeneration;
+    findingCounts = [];
+    for (let row = 0; row < count; ++row) {
+      findingCounts.push(opened[row] ? opened[row].length : table.findings(row).length);
+    }
+    lines = new Array(count);
+    rowsBody.textContent = '';
+    const addRows = (from, to) => {
+      const made = document.createDocumentFragment();
+      for (let row = from; row < to; ++row) {
+        lines[row] = makeRow(row);
+        // Filled before they join the page, which then lays them out once.
+        showFindings(row);
+        made.append(lines[row]);
+      }
+      rowsBody.append(made);
+    };
+    const firstRows = Math.min(count, Math.max(focusRow + rowsInABatch / 2, rowsInABatch));
+    addRows(0, firstRows);
+    const addMore = (from) => {
+      if (generation !== tableGeneration) return;
+      const to = Math.min(count, from + rowsInABatch);
+      addRows(from, to);
+      if (to < count) setTimeout(addMore, 0, to);
+      else byId('table').removeAttribute('aria-busy');
+    };
+    if (firstRows < count) {
+      byId('table').setAttribute('aria-busy', 'true');
+      setTimeout(addMore, 0, firstRows);
+    } else {
+      byId('table').removeAttribute('aria-busy');
+    }
     showFileFindings();
     select(Math.min(focusRow, count - 1));
-    if (selected >= 0 && focusRow >= 0) rowsBody.rows[selected].querySelectorAll('input')[focusColumn].focus();
+    if (selected >= 0 && focusRow >= 0) lines[selected].querySelectorAll('input')[focusColumn].focus();
     updateCount();
   }
 
@@ -210,9 +249,9 @@
   }
 
   function select(row) {
-    if (selected >= 0 && rowsBody.rows[selected]) rowsBody.rows[selected].removeAttribute('aria-current');
+    if (selected >= 0 && lines[selected]) lines[selected].removeAttribute('aria-current');
     selected = row;
-    if (selected >= 0) rowsBody.rows[selected].setAttribute('aria-current', 'true');
+    if (selected >= 0 && lines[selected]) lines[selected].setAttribute('aria-current', 'true');
     const none = selected < 0;
     byId('delete-row').disabled = none;
     byId('move-up').disabled = none || selected === 0;
@@ -359,6 +398,11 @@
       showProblem(`${name} cannot be read: ${result.unreadable}.`);
       return;
     }
+    if (result.rows.length > mostRows) {
+      showProblem(`${name} holds ${result.rows.length} questions, more than the editor shows (${mostRows}). ` +
+                  'The question tool\'s check reads it whole.');
+      return;
+    }
     const count = result.count === 1 ? 'draws question 1' : result.count > 1
       ? `draws questions 1 to ${result.count}` : 'always draws question 1';
     replaceTable(result.rows, result.findings,
@@ -451,7 +495,7 @@
 
   function rowOf(element) {
     const line = element.closest && element.closest('tr');
-    return line && line.parentNode === rowsBody ? line.sectionRowIndex : -1;
+    return line && line.parentNode === rowsBody ? line.tpRow : -1;
   }
 
   rowsBody.addEventListener('input', (event) => {
