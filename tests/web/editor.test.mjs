@@ -362,6 +362,19 @@ test('another file does not replace an unsaved table without asking, nor does le
   await page.keyboard.press('Escape');
   await page.waitForFunction(() => !document.getElementById('ask').open);
   assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 3);
+  // A file dropped on the page asks too, naming it.
+  await page.evaluate(() => {
+    const data = new DataTransfer();
+    data.items.add(new File(['[Overzicht]\r\nAantal=1\r\n[1]\r\nVraag=Dropped?\r\n'], 'dropped.ini'));
+    document.getElementById('table-place').dispatchEvent(
+      new DragEvent('drop', { dataTransfer: data, bubbles: true, cancelable: true }));
+  });
+  await page.waitForSelector('#ask[open]');
+  assert.equal(await page.$eval('#ask-text', (element) => element.textContent),
+               'The table has changes that are not saved. Open dropped.ini and lose them?');
+  await page.click('#ask button[value="keep"]');
+  await page.waitForFunction(() => !document.getElementById('ask').open);
+  assert.equal(await page.$$eval('#rows tr', (rows) => rows.length), 3);
   const asked = new Promise((resolve) => page.once('dialog', (dialog) => dialog.dismiss().then(() => resolve(dialog.type()))));
   await page.evaluate(() => { location.href = 'about:blank'; });
   assert.equal(await asked, 'beforeunload');
