@@ -37,7 +37,9 @@ TEST_P(QuestionCsvImportTest, GameShowsTheSpreadsheetsTexts) {
   ASSERT_TRUE(std::holds_alternative<CsvQuestions>(read)) << std::get<CsvRefusal>(read).message;
   EXPECT_EQ(std::get<CsvQuestions>(read).questions, c.questions);
 
-  const auto file = folder_.Write("vragen.ini", QuestionFileText(std::get<CsvQuestions>(read).questions, "test.csv"));
+  std::vector<QuizQuestion> values;
+  for (const QuizQuestion& texts : std::get<CsvQuestions>(read).questions) values.push_back(ValuesShowing(texts));
+  const auto file = folder_.Write("vragen.ini", QuestionFileText(values, "test.csv"));
   const QuestionBank bank(file);
   ASSERT_EQ(bank.Count(), static_cast<std::int32_t>(c.questions.size()));
   for (std::size_t k = 0; k < c.questions.size(); ++k) {

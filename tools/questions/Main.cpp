@@ -159,7 +159,9 @@ int Import(const QuestionsCommand& command) {
   }
   const CsvQuestions& questions = std::get<CsvQuestions>(read);
   for (const std::string& note : questions.notes) std::cerr << csv.string() << ": " << note << "\n";
-  const std::string text = QuestionFileText(questions.questions, csv.filename().string());
+  std::vector<QuizQuestion> values;
+  for (const QuizQuestion& texts : questions.questions) values.push_back(ValuesShowing(texts));
+  const std::string text = QuestionFileText(values, csv.filename().string());
   if (!command.output) {
 #ifdef _WIN32
     // The text ends its lines in CR LF already; the standard output in its

@@ -5,6 +5,7 @@
 #include <array>
 
 #include "base/Text.h"
+#include "base/Utf8.h"
 #include "game/ProfileLines.h"
 #include "game/TextDecoder.h"
 
@@ -25,17 +26,56 @@ char DetectSeparator(std::string_view text) {
   return *most == 0 ? ',' : kSeparators[static_cast<std::size_t>(most - counts.begin())];
 }
 
-struct Row {
-  std::size_t number = 0;
-  std::vector<std::string> fields;
-  bool hadLineBreak = false;
-};
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Splits the text into rows of fields; a quoted field may hold separators,
-// line breaks and "" for a quote.
-std::vector<Row> SplitRows(std::string_view text, char separator) {
-  std::vector<Row> rows;
-  Row row{.number = 1, .fields = {""}};
+std::string Trimmed(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}
+
+std::string ValueShowing(std::string_view text) {
+  std::string value;
+  for (const char c : text) value += c == '&' ? std::string("&&") : std::string(1, c);
+  return value;
+}
+
+// The value as a line of the file holds it, so that the reader returns
+// `value` (as far as a line can hold it).
+std::string Protected(std::string_view value) {
+  std::string line;
+  for (std::size_t i = 0; i < value.size();) {
+    const std::size_t length = Utf8CharacterLength(value.substr(i));
+    if (length == 0 || length > value.size() - i) {
+      AppendUtf8(line, U'\uFFFD');
+      ++i;
+      continue;
+    }
+    if (value[i] == '\r' || value[i] == '\n') {
+      line += ' ';
+      i += value.substr(i, 2) == "\r\n" ? 2 : 1;
+      continue;
+    }
+    line.append(value, i, length);
+    i += length;
+  }
+  // The reader drops the blanks around a value, then one pair of like
+  // quotes around what is left.
+  const bool wouldLoseBlanks = !line.empty() && (IsBlank(line.front()) || IsBlank(line.back()));
+  const bool wouldLoseQuotes =
+      line.size() >= 2 && (line.front() == '"' || line.front() == '\'') && line.back() == line.front();
+  return wouldLoseBlanks || wouldLoseQuotes ? "\"" + line + "\"" : line;
+}
+
+}  // namespace
+
+std::vector<CsvRow> SplitCsvRows(std::string_view text, char separator) {
+  std::vector<CsvRow> rows;
+  CsvRow row{.number = 1, .fields = {""}};
+  const auto take = [&rows](CsvRow& taken) {
+    for (std::string& field : taken.fields) field = Trimmed(field);
+    rows.push_back(std::move(taken));
+  };
   std::size_t line = 1;
   bool quoted = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
@@ -57,57 +97,38 @@ std::vector<Row> SplitRows(std::string_view text, char separator) {
       }
       continue;
     }
-    if (c == '"' && std::all_of(field.begin(), field.end(), [](char f) { return f == ' ' || f == '\t'; })) {
+    if (c == '"' && std::all_of(field.begin(), field.end(), IsBlank)) {
       field.clear();
       quoted = true;
     } else if (c == separator) {
       row.fields.emplace_back();
     } else if (c == '\r' || c == '\n') {
       if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') ++i;
-      rows.push_back(std::move(row));
-      row = Row{.number = ++line, .fields = {""}};
+      take(row);
+      row = CsvRow{.number = ++line, .fields = {""}};
     } else {
       field += c;
     }
   }
-  if (row.fields.size() > 1 || !row.fields.front().empty()) rows.push_back(std::move(row));
+  if (row.fields.size() > 1 || !row.fields.front().empty()) take(row);
   return rows;
 }
 
-std::string Trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
-  return std::string(text);
-}
-
-bool IsHeader(const Row& row) {
-  const std::string first = Trimmed(row.fields.front());
+bool IsHeaderRow(const CsvRow& row) {
+  const std::string& first = row.fields.front();
   return EqualsIgnoringAsciiCase(first, "Vraag") || EqualsIgnoringAsciiCase(first, "Question");
 }
 
-// A text as a value the reader gives back unchanged and the game shows as
-// written.
-std::string AsValue(std::string_view text) {
-  std::string value;
-  for (const char c : text) value += c == '&' ? std::string("&&") : std::string(1, c);
-  const bool wouldLoseQuotes =
-      value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
-  return wouldLoseQuotes ? "\"" + value + "\"" : value;
-}
-
-}  // namespace
-
 std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) {
   const std::string text = DecodeFileBytes(bytes);
-  const std::vector<Row> rows = SplitRows(text, DetectSeparator(text));
+  const std::vector<CsvRow> rows = SplitCsvRows(text, DetectSeparator(text));
   CsvQuestions result;
   for (std::size_t r = 0; r < rows.size(); ++r) {
-    const Row& row = rows[r];
-    std::vector<std::string> fields;
-    for (const std::string& field : row.fields) fields.push_back(Trimmed(field));
+    const CsvRow& row = rows[r];
+    std::vector<std::string> fields = row.fields;
     while (!fields.empty() && fields.back().empty()) fields.pop_back();
     if (fields.empty()) continue;
-    if (r == 0 && IsHeader(row)) continue;
+    if (r == 0 && IsHeaderRow(row)) continue;
     const std::size_t texts = static_cast<std::size_t>(
         std::count_if(fields.begin(), fields.end(), [](const std::string& f) { return !f.empty(); }));
     if (fields.size() != 4 || texts != 4) {
@@ -117,7 +138,7 @@ std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) 
                                         "two wrong answers"};
     }
     for (const std::string& field : fields) {
-      if (AsValue(field).size() > ProfileLines::kMaxValueBytes) {
+      if (Protected(ValueShowing(field)).size() > ProfileLines::kMaxValueBytes) {
         return CsvRefusal{row.number, "row " + std::to_string(row.number) +
                                           " has a text longer than the 2047 bytes the game reads"};
       }
@@ -131,16 +152,23 @@ std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) 
   return result;
 }
 
-std::string QuestionFileText(const std::vector<QuizQuestion>& questions, std::string_view source) {
-  std::string out = "; Questions for Tolvanix Plimbora, imported from " + std::string(source) + "\r\n";
-  out += "[Overzicht]\r\nAantal=" + std::to_string(questions.size()) + "\r\n";
-  for (std::size_t k = 0; k < questions.size(); ++k) {
-    const QuizQuestion& question = questions[k];
-    out += "\r\n[" + std::to_string(k + 1) + "]\r\n";
-    out += "Vraag=" + AsValue(question.Question) + "\r\n";
-    out += "Juist=" + AsValue(question.Correct) + "\r\n";
-    out += "Fouta=" + AsValue(question.WrongA) + "\r\n";
-    out += "Foutb=" + AsValue(question.WrongB) + "\r\n";
-  }
+QuizQuestion ValuesShowing(const QuizQuestion& texts) {
+  return {ValueShowing(texts.Question), ValueShowing(texts.Correct), ValueShowing(texts.WrongA),
+          ValueShowing(texts.WrongB)};
+}
+
+std::string QuestionSectionText(std::size_t number, const QuizQuestion& values) {
+  return "\r\n[" + std::to_string(number) + "]\r\n" +
+         "Vraag=" + Protected(values.Question) + "\r\n" +
+         "Juist=" + Protected(values.Correct) + "\r\n" +
+         "Fouta=" + Protected(values.WrongA) + "\r\n" +
+         "Foutb=" + Protected(values.WrongB) + "\r\n";
+}
+
+std::string QuestionFileText(const std::vector<QuizQuestion>& values, std::string_view source) {
+  std::string out = "; Questions for Tolvanix Plimbora";
+  if (!source.empty()) out += ", imported from " + std::string(source);
+  out += "\r\n[Overzicht]\r\nAantal=" + std::to_string(values.size()) + "\r\n";
+  for (std::size_t k = 0; k < values.size(); ++k) out += QuestionSectionText(k + 1, values[k]);
   return out;
 }

@@ -296,7 +296,15 @@ class Checker final {
                                " in a question: it reads only Vraag, Juist, Fouta and Foutb");
       }
     }
-    const CheckedQuestion checked{number, QuestionBank(file_).ReadQuestion(number)};
+    // The texts a request for this number returns: the first entry of each
+    // key under the first header of the section's name. Taken from the
+    // lines already read, as a request per text would pass over the file
+    // from its start again and make a file of many questions take minutes.
+    const auto text = [&section](const char* key) {
+      const ProfileLine* entry = EntryOf(section, key);
+      return entry != nullptr ? entry->value : std::string();
+    };
+    const CheckedQuestion checked{number, {text("Vraag"), text("Juist"), text("Fouta"), text("Foutb")}};
     const std::array<const std::string*, 4> texts = {&checked.texts.Question, &checked.texts.Correct,
                                                      &checked.texts.WrongA, &checked.texts.WrongB};
     std::array<std::string, 4> shown;
