@@ -2,14 +2,43 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "game/ProfileLines.h"
 #include "game/TextDecoder.h"
+
+// A longer value is cut to its first bytes, never inside a character.
+inline constexpr std::size_t kMaxProfileValueBytes = 2047;
+
+// One line of a profile (INI) file as hand-written question files are read:
+// a line whose first non-blank is "[" is a section header named up to its
+// last "]"; otherwise key=value splits at the first "=". Spaces and tabs
+// around a name or value are not part of it; a value then loses one pair of
+// matching quotes (" or ') around it. Lines end at LF, CRLF or CR; a NUL
+// byte ends the name or value it stands in.
+struct ProfileLine {
+  enum class Kind {
+    Blank,           // nothing but spaces and tabs
+    Comment,         // first non-blank ";" or "#"
+    Header,          // "[name]", with anything after the last "]"
+    UnclosedHeader,  // "[" without any "]": stray text
+    Entry,           // key=value
+    Stray,           // anything else: no "=" in it
+  };
+
+  std::size_t number = 0;  // from 1
+  Kind kind = Kind::Blank;
+  // Header: the section name; Entry: the key; Stray and UnclosedHeader: the
+  // text (after the "["). Only its first bytes, one more than a value's.
+  std::string name;
+  std::string value;          // Entry: the value exactly as a request returns it
+  bool valueCut = false;      // the value was longer than kMaxProfileValueBytes
+  bool stoppedAtNul = false;  // a NUL byte ended the name or the value
+};
 
 // One request: the value of `key` in the first section named `section` (the
 // case of A-Z ignored), or nothing when the file cannot be read or lacks

@@ -22,17 +22,16 @@ enum class FileEncoding {
 // many, 0 at the end of the file, nothing when reading fails.
 using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset, std::span<char> buffer)>;
 
-// Reads a file piece by piece and hands it on as UTF-8 text:
+// Reads a file piece by piece and hands it on as UTF-8 text, holding one
+// piece and its text (at most three bytes for each byte) whatever the size:
 //   - a byte-order mark at the start decides the encoding and is dropped;
-//   - a file without one is read as UTF-8, passed on as it stands, or as
-//     Windows-1252, as the constructor says;
+//   - a file without one is read as the constructor says: as UTF-8, passed
+//     on as it stands, or as Windows-1252;
 //   - in a file marked as UTF-8, a byte that is not part of a well-formed
 //     character stands for its Windows-1252 character;
 //   - in UTF-16, a surrogate without its partner and an odd last byte become
 //     U+FFFD, so nothing vanishes unseen;
 //   - Ctrl-Z bytes at the very end are a DOS end-of-file mark, not text.
-// It holds one piece of the file and its text (at most three bytes for each
-// byte), whatever the file's size.
 class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;

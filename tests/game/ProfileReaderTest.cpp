@@ -459,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(
         SurveyCase{"NulBytesEndNamesAndValues", "[s\0x]\nk\0y=ab\0cd\n\0\n[t]u\0]\n"s,
                    {"1 header s (nul)", "2 entry k=ab (nul)", "3 stray  (nul)", "4 header t]u (nul)"}},
         SurveyCase{"LongValueIsCut", "k=" + std::string(3000, 'v'),
-                   {"1 entry k=" + std::string(ProfileLines::kMaxValueBytes, 'v') + " (cut)"}},
+                   {"1 entry k=" + std::string(kMaxProfileValueBytes, 'v') + " (cut)"}},
         SurveyCase{"EntriesOutsideSectionsAreReportedToo", "k=1\n[s]\nk=2\n[s]\nk=3\n",
                    {"1 entry k=1", "2 header s", "3 entry k=2", "4 header s", "5 entry k=3"}},
         SurveyCase{"CodePageFileTellsItsFirstOddLine", "[s]\nk=caf\xC3\xA9\nx=\xE2\x82" "A\n",

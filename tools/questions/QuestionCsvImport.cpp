@@ -5,7 +5,7 @@
 #include <array>
 
 #include "base/Text.h"
-#include "game/ProfileLines.h"
+#include "game/ProfileReader.h"
 #include "game/TextDecoder.h"
 
 namespace {
@@ -117,7 +117,7 @@ std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) 
                                         "two wrong answers"};
     }
     for (const std::string& field : fields) {
-      if (AsValue(field).size() > ProfileLines::kMaxValueBytes) {
+      if (AsValue(field).size() > kMaxProfileValueBytes) {
         return CsvRefusal{row.number, "row " + std::to_string(row.number) +
                                           " has a text longer than the 2047 bytes the game reads"};
       }
