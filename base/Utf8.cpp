@@ -7,8 +7,6 @@
 
 namespace {
 
-bool IsContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
-
 // The lead bytes of characters longer than one byte, with the range their
 // first continuation byte must fall in: narrower where the lead byte would
 // otherwise allow overlong forms, surrogates or code points past U+10FFFF.
@@ -48,6 +46,11 @@ std::size_t Utf8CharacterLength(std::string_view text) {
   return byte->length;
 }
 
+std::string_view Utf8CharacterAt(std::string_view text) {
+  const std::size_t length = Utf8CharacterLength(text);
+  return text.substr(0, length == 0 || length > text.size() ? 1 : length);
+}
+
 std::size_t Utf8WellFormedLength(std::string_view text) {
   std::size_t at = 0;
   while ((at += AsciiLength(text.substr(at))) < text.size()) {
@@ -61,7 +64,7 @@ std::size_t Utf8WellFormedLength(std::string_view text) {
 bool IsAscii(std::string_view text) { return AsciiLength(text) == text.size(); }
 
 std::size_t Utf8CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {
@@ -75,10 +78,9 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
 
 std::string_view WithoutCutCharacter(std::string_view text) {
   // The last character starts at most three bytes before the end.
-  std::size_t start = text.size();
-  for (int back = 0; back < 4 && start > 0; ++back) {
-    if (!IsContinuation(text[--start])) break;
+  for (std::size_t back = 1; back <= std::min<std::size_t>(3, text.size()); ++back) {
+    const std::size_t length = Utf8CharacterLength(text.substr(text.size() - back));
+    if (length != 0) return length > back ? text.substr(0, text.size() - back) : text;
   }
-  if (start == text.size() || IsContinuation(text[start])) return text;
-  return start + Utf8CharacterLength(text.substr(start)) > text.size() ? text.substr(0, start) : text;
+  return text;
 }

@@ -59,19 +59,15 @@ class TextDecoder final {
  private:
   std::string_view DecodeNextPiece();
   std::string_view Decode(std::string_view bytes);
-  void Carry(std::string_view bytes);
 
   ByteSource read_;
   FileEncoding encoding_;
   Utf8Check check_;
-  bool markSettled_ = false, ended_ = false, failed_ = false, utf8_ = true;
+  bool ended_ = false, failed_ = false, utf8_ = true;
   std::uint64_t offset_ = 0, textOffset_ = 0, strayBytes_ = 0;
   std::optional<std::uint64_t> firstOddByte_;
-  // The bytes of a character cut by the end of a piece go in front of the
-  // next one.
-  static constexpr std::size_t kCarryBytes = 4;
   std::string bytes_, text_;
-  std::size_t carried_ = 0;
+  std::size_t cut_ = 0;  // the bytes at the end of the piece that the next one reads again
   // Text ready, and the Ctrl-Z bytes due before it, or held back after it
   // until text follows them.
   std::string_view ready_;
