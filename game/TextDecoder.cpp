@@ -82,33 +82,25 @@ std::string_view TextDecoder::DecodeNextPiece() {
 std::string_view TextDecoder::Decode(std::string_view bytes) {
   text_.clear();
   switch (encoding_) {
-    case FileEncoding::Utf8: {
-      if (!utf8_ || check_ == Utf8Check::Skip) return bytes;
-      const std::size_t wellFormed = Utf8WellFormedLength(bytes);
-      const std::string_view rest = bytes.substr(wellFormed);
-      if (rest.empty() || (!ended_ && Utf8CharacterLength(rest) != 0)) {
-        cut_ = rest.size();
-        return bytes.substr(0, wellFormed);
-      }
-      utf8_ = false;
-      firstOddByte_ = textOffset_ + wellFormed;
-      return bytes;
-    }
     case FileEncoding::Windows1252:
       for (const char byte : bytes) AppendWindows1252(text_, byte);
       return text_;
+    case FileEncoding::Utf8:
+      if (check_ == Utf8Check::Skip) return bytes;
+      [[fallthrough]];
     case FileEncoding::Utf8WithMark:
-      while (!bytes.empty()) {
-        const std::size_t wellFormed = Utf8WellFormedLength(bytes);
+      // Text that is all UTF-8 is passed on without a copy.
+      for (std::size_t wellFormed = Utf8WellFormedLength(bytes);; wellFormed = Utf8WellFormedLength(bytes)) {
+        const std::string_view rest = bytes.substr(wellFormed);
+        if (rest.empty() || (!ended_ && Utf8CharacterLength(rest) != 0)) {
+          cut_ = rest.size();
+          return text_.empty() ? bytes.substr(0, wellFormed) : text_.append(bytes.substr(0, wellFormed));
+        }
         text_.append(bytes.substr(0, wellFormed));
-        bytes.remove_prefix(wellFormed);
-        if (bytes.empty() || (!ended_ && Utf8CharacterLength(bytes) != 0)) break;
         if (strayBytes_++ == 0) firstOddByte_ = textOffset_ + text_.size();
-        AppendWindows1252(text_, bytes.front());
-        bytes.remove_prefix(1);
+        AppendWindows1252(text_, rest.front());
+        bytes = rest.substr(1);
       }
-      cut_ = bytes.size();
-      return text_;
     case FileEncoding::Utf16LittleEndian:
     case FileEncoding::Utf16BigEndian:
       break;

@@ -23,21 +23,18 @@ enum class FileEncoding {
 using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset, std::span<char> buffer)>;
 
 // Reads a file piece by piece and hands it on as UTF-8 text, holding one
-// piece and its text (at most three bytes for each byte) whatever the size:
-//   - a byte-order mark at the start decides the encoding and is dropped;
-//   - a file without one is read as the constructor says: as UTF-8, passed
-//     on as it stands, or as Windows-1252;
-//   - in a file marked as UTF-8, a byte that is not part of a well-formed
-//     character stands for its Windows-1252 character;
-//   - in UTF-16, a surrogate without its partner and an odd last byte become
-//     U+FFFD, so nothing vanishes unseen;
-//   - Ctrl-Z bytes at the very end are a DOS end-of-file mark, not text.
+// piece and its text (at most three bytes for each byte) whatever the size.
+// A byte-order mark at the start decides the encoding and is dropped; a
+// file without one is read as the constructor says. In UTF-16, a surrogate
+// without its partner and an odd last byte become U+FFFD, so nothing
+// vanishes unseen. Ctrl-Z bytes at the very end are a DOS end-of-file mark,
+// not text.
 class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;
 
   // Whether UTF-8 without a mark is watched for bytes that show it is not,
-  // at the cost of a look at every byte.
+  // at the cost of a look at every byte, or passed on as it stands.
   enum class Utf8Check { Watch, Skip };
 
   // `unmarked` is Utf8 or Windows1252.
@@ -47,13 +44,15 @@ class TextDecoder final {
   [[nodiscard]] std::string_view Next();
 
   // As far as the text so far tells: watched UTF-8 without a mark becomes
-  // Windows1252 at the first byte that is not UTF-8.
-  [[nodiscard]] FileEncoding Encoding() const { return utf8_ ? encoding_ : FileEncoding::Windows1252; }
+  // Windows1252 at the first byte that is not UTF-8, which (as in a file
+  // marked as UTF-8) is read as Windows-1252.
+  [[nodiscard]] FileEncoding Encoding() const {
+    return encoding_ == FileEncoding::Utf8 && strayBytes_ > 0 ? FileEncoding::Windows1252 : encoding_;
+  }
   [[nodiscard]] bool Failed() const { return failed_; }
-  // Where in the text the first byte that is not UTF-8 went: in watched
-  // UTF-8 without a mark, or in UTF-8 with one (read as Windows-1252).
+  // Where in the text the first byte of UTF-8 that is not went, and how
+  // many such bytes were read as Windows-1252.
   [[nodiscard]] std::optional<std::uint64_t> FirstOddByte() const { return firstOddByte_; }
-  // In UTF-8 with a mark: how many bytes were read as Windows-1252.
   [[nodiscard]] std::uint64_t StrayBytes() const { return strayBytes_; }
 
  private:
@@ -63,7 +62,7 @@ class TextDecoder final {
   ByteSource read_;
   FileEncoding encoding_;
   Utf8Check check_;
-  bool ended_ = false, failed_ = false, utf8_ = true;
+  bool ended_ = false, failed_ = false;
   std::uint64_t offset_ = 0, textOffset_ = 0, strayBytes_ = 0;
   std::optional<std::uint64_t> firstOddByte_;
   std::string bytes_, text_;
