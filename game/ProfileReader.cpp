@@ -74,9 +74,9 @@ class ProfileLines final {
         // A last line without a line end still counts; an empty one after
         // the last line end is no line at all.
         finished_ = piece_.empty();
-        if (finished_) return state_ != State::LineStart && EndLine() ? &line_ : nullptr;
+        if (finished_) return state_ != State::LineStart ? EndLine() : nullptr;
       }
-      if (header && (state_ == State::LineStart || state_ == State::PassedOver)) {
+      if (header && (state_ == State::LineStart || state_ == State::Comment)) {
         PassToHeader(*header);
         if (rest_.empty()) continue;
       }
@@ -91,7 +91,7 @@ class ProfileLines final {
       if (rest_.empty()) continue;
       afterCr_ = rest_.front() == '\r';
       rest_.remove_prefix(1);
-      if (EndLine()) return &line_;
+      return EndLine();
     }
     return nullptr;
   }
@@ -100,13 +100,14 @@ class ProfileLines final {
   [[nodiscard]] std::uint64_t TextOffset() const { return pieceOffset_ + piece_.size() - rest_.size(); }
 
  private:
-  enum class State { LineStart, Header, Key, Value, Comment, PassedOver };
+  enum class State { LineStart, Header, Key, Value, Comment };
 
   void PassToHeader(std::string_view name) {
     // Before the header asked for nothing else matters, so the search jumps
     // from one "[" to the next. One that starts a line, and whose name (from
     // its first non-blank) may start like `name`, is read as usual: that
-    // check makes a draw from a large bank four times as fast.
+    // check makes a draw from a large bank four times as fast. The rest of
+    // a line passed over reads as a comment.
     for (std::size_t at = rest_.find('['); at != kNowhere; at = rest_.find('[', at + 1)) {
       const std::string_view start = WithoutLeadingBlanks(rest_.substr(at + 1)).substr(0, name.size());
       if (OnlyBlanksBefore(at) && EqualsIgnoringAsciiCase(start, name.substr(0, start.size()))) {
@@ -115,8 +116,7 @@ class ProfileLines final {
         return;
       }
     }
-    state_ = OnlyBlanksBefore(rest_.size()) ? State::LineStart : State::PassedOver;
-    afterCr_ = rest_.ends_with('\r');
+    state_ = OnlyBlanksBefore(rest_.size()) ? State::LineStart : State::Comment;
     rest_ = {};
   }
 
@@ -141,13 +141,9 @@ class ProfileLines final {
       if (close != kNowhere) {
         name_.Take(head.substr(0, close));
         nameEnd_ = name_.trimmedLength;
-        closed_ = true;
       }
       name_.Take(part.substr(close == kNowhere ? 0 : close));
-      if (name_.stopped && part.find(']', head.size()) != kNowhere) {
-        nameEnd_ = name_.trimmedLength;
-        closed_ = true;
-      }
+      if (name_.stopped && part.find(']', head.size()) != kNowhere) nameEnd_ = name_.trimmedLength;
     }
     if (state_ == State::Value) value_.Take(part);
     if (state_ != State::Key) return;
@@ -158,15 +154,13 @@ class ProfileLines final {
     value_.Take(part.substr(equals + 1));
   }
 
-  bool EndLine() {
+  const ProfileLine* EndLine() {
     using Kind = ProfileLine::Kind;
     constexpr Kind kKinds[] = {Kind::Blank, Kind::Header, Kind::Stray, Kind::Entry, Kind::Comment};
     const State state = std::exchange(state_, State::LineStart);
-    if (state == State::PassedOver) return false;
-    const bool header = state == State::Header;
     ++line_.number;
-    line_.kind = header && !closed_ ? Kind::UnclosedHeader : kKinds[static_cast<int>(state)];
-    line_.name = name_.Kept(header && closed_ ? nameEnd_ : name_.trimmedLength);
+    line_.kind = state == State::Header && !nameEnd_ ? Kind::UnclosedHeader : kKinds[static_cast<int>(state)];
+    line_.name = name_.Kept(nameEnd_.value_or(name_.trimmedLength));
     line_.stoppedAtNul = name_.stopped || value_.stopped;
     const std::uint64_t length = value_.trimmedLength;
     const std::string_view kept = value_.Kept(length);
@@ -178,16 +172,17 @@ class ProfileLines final {
         kept.substr(quoted ? 1 : 0, std::min<std::uint64_t>(contentLength, kMaxProfileValueBytes));
     line_.value = line_.valueCut ? WithoutCutCharacter(value) : value;
     name_ = value_ = {};
-    closed_ = false;
-    return true;
+    nameEnd_.reset();
+    return &line_;
   }
 
   TextDecoder& text_;
   std::string_view piece_, rest_;
-  std::uint64_t pieceOffset_ = 0, nameEnd_ = 0;
-  bool finished_ = false, afterCr_ = false, closed_ = false;
+  std::uint64_t pieceOffset_ = 0;
+  bool finished_ = false, afterCr_ = false;
   State state_ = State::LineStart;
   Capture name_, value_;
+  std::optional<std::uint64_t> nameEnd_;  // of a header's name, once a "]" closed it
   ProfileLine line_;
 };
 
