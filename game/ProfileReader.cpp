@@ -137,12 +137,10 @@ class ProfileLines final {
       // The name ends at the last "]" before a NUL byte, or at the NUL when
       // a "]" follows it.
       const std::string_view head = name_.stopped ? std::string_view() : part.substr(0, part.find('\0'));
-      const std::size_t close = head.rfind(']');
-      if (close != kNowhere) {
-        name_.Take(head.substr(0, close));
-        nameEnd_ = name_.trimmedLength;
-      }
-      name_.Take(part.substr(close == kNowhere ? 0 : close));
+      const std::size_t close = std::min(head.rfind(']'), head.size());
+      name_.Take(head.substr(0, close));
+      if (close < head.size()) nameEnd_ = name_.trimmedLength;
+      name_.Take(part.substr(close));
       if (name_.stopped && part.find(']', head.size()) != kNowhere) nameEnd_ = name_.trimmedLength;
     }
     if (state_ == State::Value) value_.Take(part);

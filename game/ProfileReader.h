@@ -11,15 +11,14 @@
 
 #include "game/TextDecoder.h"
 
-// A longer value is cut to its first bytes, never inside a character.
-inline constexpr std::size_t kMaxProfileValueBytes = 2047;
-
 // One line of a profile (INI) file as hand-written question files are read:
 // a line whose first non-blank is "[" is a section header named up to its
 // last "]"; otherwise key=value splits at the first "=". Spaces and tabs
 // around a name or value are not part of it; a value then loses one pair of
-// matching quotes (" or ') around it. Lines end at LF, CRLF or CR; a NUL
-// byte ends the name or value it stands in.
+// matching quotes (" or ') around it, and a longer one than
+// kMaxProfileValueBytes is cut, never inside a character. Lines end at LF,
+// CRLF or CR; a NUL byte ends the name or value it stands in.
+inline constexpr std::size_t kMaxProfileValueBytes = 2047;
 struct ProfileLine {
   enum class Kind {
     Blank,           // nothing but spaces and tabs
@@ -42,8 +41,7 @@ struct ProfileLine {
 
 // One request: the value of `key` in the first section named `section` (the
 // case of A-Z ignored), or nothing when the file cannot be read or lacks
-// it. A file without a byte-order mark is UTF-8 if all of it is, and
-// Windows-1252 otherwise.
+// it. A file without a byte-order mark is UTF-8 only if all of it is.
 [[nodiscard]] std::optional<std::string> LookUpProfileValue(const ByteSource& file, std::string_view section,
                                                             std::string_view key);
 

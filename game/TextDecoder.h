@@ -24,11 +24,10 @@ using ByteSource = std::function<std::optional<std::size_t>(std::uint64_t offset
 
 // Reads a file piece by piece and hands it on as UTF-8 text, holding one
 // piece and its text (at most three bytes for each byte) whatever the size.
-// A byte-order mark at the start decides the encoding and is dropped; a
-// file without one is read as the constructor says. In UTF-16, a surrogate
-// without its partner and an odd last byte become U+FFFD, so nothing
-// vanishes unseen. Ctrl-Z bytes at the very end are a DOS end-of-file mark,
-// not text.
+// A byte-order mark at the start decides the encoding and is dropped. In
+// UTF-16, a surrogate without its partner and an odd last byte become
+// U+FFFD, so nothing vanishes unseen. Ctrl-Z bytes at the very end are a
+// DOS end-of-file mark, not text.
 class TextDecoder final {
  public:
   static constexpr std::size_t kPieceBytes = 64 * 1024;
@@ -37,7 +36,7 @@ class TextDecoder final {
   // at the cost of a look at every byte, or passed on as it stands.
   enum class Utf8Check { Watch, Skip };
 
-  // `unmarked` is Utf8 or Windows1252.
+  // `unmarked`, Utf8 or Windows1252, is how a file without a mark is read.
   TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check = Utf8Check::Watch);
 
   // The next piece of text; empty once the file has ended or failed.
