@@ -479,7 +479,15 @@ INSTANTIATE_TEST_SUITE_P(
                    FileEncoding::Utf16LittleEndian},
         SurveyCase{"Utf16BigEndianCutShortInAHighSurrogate", Utf16(u"[s]\r\nk=caf\u00E9\xD83D", false) + "!",
                    {"1 header s", "2 entry k=caf\xC3\xA9\xEF\xBF\xBD"}, FileEncoding::Utf16BigEndian},
-        SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}}),
+        SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}},
+        // The euro sign's second byte and the emoji's low surrogate start
+        // the second piece of the file.
+        SurveyCase{"Utf8CharacterAcrossPiecesStaysWhole",
+                   "[s]\n;" + std::string(TextDecoder::kPieceBytes - 9, '-') + "\nk=\xE2\x82\xAC",
+                   {"1 header s", "2 comment ", "3 entry k=\xE2\x82\xAC"}},
+        SurveyCase{"Utf16PairAcrossPiecesStaysWhole",
+                   Utf16(u"[s]\n;" + std::u16string(TextDecoder::kPieceBytes / 2 - 10, u'-') + u"\nk=\U0001F600", true),
+                   {"1 header s", "2 comment ", "3 entry k=\xF0\x9F\x98\x80"}, FileEncoding::Utf16LittleEndian}),
     [](const testing::TestParamInfo<SurveyCase>& info) { return std::string(info.param.behaviour); });
 
 }  // namespace
