@@ -67,14 +67,13 @@ class ProfileLines final {
   // section name, it first passes over the lines before the next header
   // that may bear that name unread, so line numbers no longer count.
   const ProfileLine* Next(std::optional<std::string_view> header = std::nullopt) {
-    while (!finished_) {
+    for (;;) {
       if (rest_.empty()) {
         pieceOffset_ += piece_.size();
         piece_ = rest_ = text_.Next();
         // A last line without a line end still counts; an empty one after
         // the last line end is no line at all.
-        finished_ = piece_.empty();
-        if (finished_) return state_ != State::LineStart ? EndLine() : nullptr;
+        if (piece_.empty()) return state_ != State::LineStart ? EndLine() : nullptr;
       }
       if (header && (state_ == State::LineStart || state_ == State::Comment)) {
         PassToHeader(*header);
@@ -93,7 +92,6 @@ class ProfileLines final {
       rest_.remove_prefix(1);
       return EndLine();
     }
-    return nullptr;
   }
 
   // Where in the text the lines not yet returned start.
@@ -177,7 +175,7 @@ class ProfileLines final {
   TextDecoder& text_;
   std::string_view piece_, rest_;
   std::uint64_t pieceOffset_ = 0;
-  bool finished_ = false, afterCr_ = false;
+  bool afterCr_ = false;
   State state_ = State::LineStart;
   Capture name_, value_;
   std::optional<std::uint64_t> nameEnd_;  // of a header's name, once a "]" closed it
