@@ -480,11 +480,13 @@ INSTANTIATE_TEST_SUITE_P(
         SurveyCase{"Utf16BigEndianCutShortInAHighSurrogate", Utf16(u"[s]\r\nk=caf\u00E9\xD83D", false) + "!",
                    {"1 header s", "2 entry k=caf\xC3\xA9\xEF\xBF\xBD"}, FileEncoding::Utf16BigEndian},
         SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}},
-        // The euro sign's second byte and the emoji's low surrogate start
-        // the second piece of the file.
-        SurveyCase{"Utf8CharacterAcrossPiecesStaysWhole",
-                   "[s]\n;" + std::string(TextDecoder::kPieceBytes - 9, '-') + "\nk=\xE2\x82\xAC",
-                   {"1 header s", "2 comment ", "3 entry k=\xE2\x82\xAC"}},
+        // The euro sign's last byte starts the second piece of the file,
+        // which ends in the first byte of the "é"; the emoji's low surrogate
+        // starts the second piece.
+        SurveyCase{"Utf8CharactersCutAtBothEndsOfAPieceStayWhole",
+                   "[s]\n;" + std::string(TextDecoder::kPieceBytes - 10, '-') + "\nk=\xE2\x82\xAC\n;" +
+                       std::string(TextDecoder::kPieceBytes - 4, '-') + "\xC3\xA9\nj=\xC3\xA9",
+                   {"1 header s", "2 comment ", "3 entry k=\xE2\x82\xAC", "4 comment ", "5 entry j=\xC3\xA9"}},
         SurveyCase{"Utf16PairAcrossPiecesStaysWhole",
                    Utf16(u"[s]\n;" + std::u16string(TextDecoder::kPieceBytes / 2 - 10, u'-') + u"\nk=\U0001F600", true),
                    {"1 header s", "2 comment ", "3 entry k=\xF0\x9F\x98\x80"}, FileEncoding::Utf16LittleEndian}),
