@@ -1,8 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "base/Text.h"
 
-#include "base/Utf8.h"
-
 namespace {
 
 char AsciiLower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -15,9 +13,4 @@ bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b) {
     if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
-}
-
-std::size_t Utf8CharacterLength(std::string_view text, std::size_t index) {
-  const std::size_t length = Utf8CharacterLength(text.substr(index));
-  return length == 0 || index + length > text.size() ? 1 : length;
 }

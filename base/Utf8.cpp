@@ -7,19 +7,6 @@
 
 namespace {
 
-bool IsContinuation(char c) { return (static_cast<std::uint8_t>(c) & 0xC0) == 0x80; }
-
-// The lead bytes of characters longer than one byte, with the range their
-// first continuation byte must fall in: narrower where the lead byte would
-// otherwise allow overlong forms, surrogates or code points past U+10FFFF.
-struct LeadByte {
-  std::uint8_t from, to, length, lowest, highest;
-};
-constexpr LeadByte kLeadBytes[] = {{0xC2, 0xDF, 2, 0x80, 0xBF}, {0xE0, 0xE0, 3, 0xA0, 0xBF},
-                                   {0xE1, 0xEC, 3, 0x80, 0xBF}, {0xED, 0xED, 3, 0x80, 0x9F},
-                                   {0xEE, 0xEF, 3, 0x80, 0xBF}, {0xF0, 0xF0, 4, 0x90, 0xBF},
-                                   {0xF1, 0xF3, 4, 0x80, 0xBF}, {0xF4, 0xF4, 4, 0x80, 0x8F}};
-
 // The bytes below 0x80 at the start of `text`. Most of a question file is
 // ASCII and a request may have to check all of it, so this looks at eight
 // bytes at a time, which takes a third off a draw from a large bank.
@@ -38,14 +25,22 @@ std::size_t AsciiLength(std::string_view text) {
 std::size_t Utf8CharacterLength(std::string_view text) {
   const auto lead = static_cast<std::uint8_t>(text[0]);
   if (lead < 0x80) return 1;
-  const auto* byte = std::find_if(std::begin(kLeadBytes), std::end(kLeadBytes),
-                                  [lead](const LeadByte& b) { return lead >= b.from && lead <= b.to; });
-  if (byte == std::end(kLeadBytes)) return 0;
-  for (std::size_t i = 1; i < byte->length && i < text.size(); ++i) {
+  const std::size_t length = lead < 0xC2 ? 0 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : lead < 0xF5 ? 4 : 0;
+  // The first continuation byte has a narrower range where the lead byte
+  // would otherwise allow overlong forms, surrogates or code points past
+  // U+10FFFF.
+  const std::uint8_t lowest = lead == 0xE0 ? 0xA0 : lead == 0xF0 ? 0x90 : 0x80;
+  const std::uint8_t highest = lead == 0xED ? 0x9F : lead == 0xF4 ? 0x8F : 0xBF;
+  for (std::size_t i = 1; i < length && i < text.size(); ++i) {
     const auto next = static_cast<std::uint8_t>(text[i]);
-    if (next < (i == 1 ? byte->lowest : 0x80) || next > (i == 1 ? byte->highest : 0xBF)) return 0;
+    if (next < (i == 1 ? lowest : 0x80) || next > (i == 1 ? highest : 0xBF)) return 0;
   }
-  return byte->length;
+  return length;
+}
+
+std::string_view Utf8CharacterAt(std::string_view text) {
+  const std::size_t length = Utf8CharacterLength(text);
+  return text.substr(0, length == 0 || length > text.size() ? 1 : length);
 }
 
 std::size_t Utf8WellFormedLength(std::string_view text) {
@@ -61,7 +56,7 @@ std::size_t Utf8WellFormedLength(std::string_view text) {
 bool IsAscii(std::string_view text) { return AsciiLength(text) == text.size(); }
 
 std::size_t Utf8CharacterCount(std::string_view text) {
-  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return !IsContinuation(c); }));
+  return static_cast<std::size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
 void AppendUtf8(std::string& out, char32_t codePoint) {
@@ -75,10 +70,9 @@ void AppendUtf8(std::string& out, char32_t codePoint) {
 
 std::string_view WithoutCutCharacter(std::string_view text) {
   // The last character starts at most three bytes before the end.
-  std::size_t start = text.size();
-  for (int back = 0; back < 4 && start > 0; ++back) {
-    if (!IsContinuation(text[--start])) break;
+  for (std::size_t back = 1; back <= std::min<std::size_t>(3, text.size()); ++back) {
+    const std::size_t length = Utf8CharacterLength(text.substr(text.size() - back));
+    if (length != 0) return length > back ? text.substr(0, text.size() - back) : text;
   }
-  if (start == text.size() || IsContinuation(text[start])) return text;
-  return start + Utf8CharacterLength(text.substr(start)) > text.size() ? text.substr(0, start) : text;
+  return text;
 }

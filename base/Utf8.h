@@ -13,6 +13,10 @@
 // character does; 0 when they are not UTF-8.
 [[nodiscard]] std::size_t Utf8CharacterLength(std::string_view text);
 
+// The character that starts `text` (not empty) when it is whole and
+// well-formed; otherwise its first byte alone, to be stepped over on its own.
+[[nodiscard]] std::string_view Utf8CharacterAt(std::string_view text);
+
 // The length of the longest start of `text` made of whole characters.
 [[nodiscard]] std::size_t Utf8WellFormedLength(std::string_view text);
 

@@ -1,16 +1,192 @@
 // SPDX-License-Identifier: MIT
 #include "game/ProfileReader.h"
 
+#include <algorithm>
+#include <utility>
+
 #include "base/Text.h"
 #include "base/Utf8.h"
 #include "game/RegularFile.h"
 
 namespace {
 
+constexpr auto kNowhere = std::string_view::npos;
+// One more than the longest value, so a longer name never equals one asked for.
+constexpr std::size_t kMaxNameBytes = kMaxProfileValueBytes + 1;
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// Written out: the library's search for a set of characters looks each
+// byte up in the set, which makes a draw from a large bank a quarter
+// slower.
+std::string_view WithoutLeadingBlanks(std::string_view text) {
+  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
+  return text;
+}
+
+std::size_t TrimmedLength(std::string_view text) {
+  std::size_t length = text.size();
+  while (length > 0 && IsBlank(text[length - 1])) --length;
+  return length;
+}
+
+// The first bytes of a name or value after its leading blanks, and enough
+// about the rest to trim trailing blanks and see a closing quote, so that a
+// line of any length is read in bounded memory.
+struct Capture {
+  std::string kept;
+  std::uint64_t length = 0, trimmedLength = 0;
+  char lastNonBlank = '\0';
+  bool stopped = false;  // at a NUL byte
+
+  void Take(std::string_view part) {
+    if (stopped) return;
+    const std::size_t nul = part.find('\0');
+    stopped = nul != kNowhere;
+    part = part.substr(0, nul);
+    if (length == 0) part = WithoutLeadingBlanks(part);
+    kept.append(part.substr(0, kMaxNameBytes - kept.size()));
+    if (const std::size_t trimmed = TrimmedLength(part); trimmed > 0) {
+      trimmedLength = length + trimmed;
+      lastNonBlank = part[trimmed - 1];
+    }
+    length += part.size();
+  }
+
+  [[nodiscard]] std::string_view Kept(std::uint64_t upTo) const {
+    return std::string_view(kept).substr(0, static_cast<std::size_t>(std::min<std::uint64_t>(upTo, kept.size())));
+  }
+};
+
+// The line tokenizer: every line of the decoded text, in turn.
+class ProfileLines final {
+ public:
+  explicit ProfileLines(TextDecoder& text) : text_(text) {}
+
+  // The next line, valid until the next call; nothing at the end. Given a
+  // section name, it first passes over the lines before the next header
+  // that may bear that name unread, so line numbers no longer count.
+  const ProfileLine* Next(std::optional<std::string_view> header = std::nullopt) {
+    for (;;) {
+      if (rest_.empty()) {
+        pieceOffset_ += piece_.size();
+        piece_ = rest_ = text_.Next();
+        // A last line without a line end still counts; an empty one after
+        // the last line end is no line at all.
+        if (piece_.empty()) return state_ != State::LineStart ? EndLine() : nullptr;
+      }
+      if (header && (state_ == State::LineStart || state_ == State::Comment)) {
+        PassToHeader(*header);
+        if (rest_.empty()) continue;
+      }
+      if (std::exchange(afterCr_, false) && rest_.front() == '\n') {
+        rest_.remove_prefix(1);
+        continue;
+      }
+      const std::size_t lineFeed = rest_.find('\n');
+      const std::size_t end = std::min({rest_.substr(0, lineFeed).find('\r'), lineFeed, rest_.size()});
+      Take(rest_.substr(0, end));
+      rest_.remove_prefix(end);
+      if (rest_.empty()) continue;
+      afterCr_ = rest_.front() == '\r';
+      rest_.remove_prefix(1);
+      return EndLine();
+    }
+  }
+
+  // Where in the text the lines not yet returned start.
+  [[nodiscard]] std::uint64_t TextOffset() const { return pieceOffset_ + piece_.size() - rest_.size(); }
+
+ private:
+  enum class State { LineStart, Header, Key, Value, Comment };
+
+  void PassToHeader(std::string_view name) {
+    // Before the header asked for nothing else matters, so the search jumps
+    // from one "[" to the next. One that starts a line, and whose name (from
+    // its first non-blank) may start like `name`, is read as usual: that
+    // check makes a draw from a large bank four times as fast. The rest of
+    // a line passed over reads as a comment.
+    for (std::size_t at = rest_.find('['); at != kNowhere; at = rest_.find('[', at + 1)) {
+      const std::string_view start = WithoutLeadingBlanks(rest_.substr(at + 1)).substr(0, name.size());
+      if (OnlyBlanksBefore(at) && EqualsIgnoringAsciiCase(start, name.substr(0, start.size()))) {
+        rest_.remove_prefix(at);
+        state_ = State::LineStart;
+        return;
+      }
+    }
+    state_ = OnlyBlanksBefore(rest_.size()) ? State::LineStart : State::Comment;
+    rest_ = {};
+  }
+
+  [[nodiscard]] bool OnlyBlanksBefore(std::size_t at) const {
+    const std::size_t length = TrimmedLength(rest_.substr(0, at));
+    return length == 0 ? state_ == State::LineStart : rest_[length - 1] == '\n' || rest_[length - 1] == '\r';
+  }
+
+  void Take(std::string_view part) {
+    if (state_ == State::LineStart) {
+      part = WithoutLeadingBlanks(part);
+      if (part.empty()) return;
+      const char first = part.front();
+      state_ = first == '[' ? State::Header : first == ';' || first == '#' ? State::Comment : State::Key;
+      if (state_ == State::Header) part.remove_prefix(1);
+    }
+    if (state_ == State::Header) {
+      // The name ends at the last "]" before a NUL byte, or at the NUL when
+      // a "]" follows it.
+      const std::string_view head = name_.stopped ? std::string_view() : part.substr(0, part.find('\0'));
+      const std::size_t close = std::min(head.rfind(']'), head.size());
+      name_.Take(head.substr(0, close));
+      if (close < head.size()) nameEnd_ = name_.trimmedLength;
+      name_.Take(part.substr(close));
+      if (name_.stopped && part.find(']', head.size()) != kNowhere) nameEnd_ = name_.trimmedLength;
+    }
+    if (state_ == State::Value) value_.Take(part);
+    if (state_ != State::Key) return;
+    const std::size_t equals = part.find('=');
+    name_.Take(part.substr(0, equals));
+    if (equals == kNowhere) return;
+    state_ = State::Value;
+    value_.Take(part.substr(equals + 1));
+  }
+
+  const ProfileLine* EndLine() {
+    using Kind = ProfileLine::Kind;
+    constexpr Kind kKinds[] = {Kind::Blank, Kind::Header, Kind::Stray, Kind::Entry, Kind::Comment};
+    const State state = std::exchange(state_, State::LineStart);
+    ++line_.number;
+    line_.kind = state == State::Header && !nameEnd_ ? Kind::UnclosedHeader : kKinds[static_cast<int>(state)];
+    line_.name = name_.Kept(nameEnd_.value_or(name_.trimmedLength));
+    line_.stoppedAtNul = name_.stopped || value_.stopped;
+    const std::uint64_t length = value_.trimmedLength;
+    const std::string_view kept = value_.Kept(length);
+    const bool quoted = length >= 2 && (kept.front() == '"' || kept.front() == '\'') &&
+                        value_.lastNonBlank == kept.front();
+    const std::uint64_t contentLength = quoted ? length - 2 : length;
+    line_.valueCut = contentLength > kMaxProfileValueBytes;
+    const std::string_view value =
+        kept.substr(quoted ? 1 : 0, std::min<std::uint64_t>(contentLength, kMaxProfileValueBytes));
+    line_.value = line_.valueCut ? WithoutCutCharacter(value) : value;
+    name_ = value_ = {};
+    nameEnd_.reset();
+    return &line_;
+  }
+
+  TextDecoder& text_;
+  std::string_view piece_, rest_;
+  std::uint64_t pieceOffset_ = 0;
+  bool afterCr_ = false;
+  State state_ = State::LineStart;
+  Capture name_, value_;
+  std::optional<std::uint64_t> nameEnd_;  // of a header's name, once a "]" closed it
+  ProfileLine line_;
+};
+
 // The first entry of the key under the first header of the section.
-std::optional<std::string> LookUp(ProfileLines& lines, std::string_view section, std::string_view key) {
+std::optional<std::string> LookUp(TextDecoder& text, std::string_view section, std::string_view key) {
+  ProfileLines lines(text);
   bool inSection = false;
-  while (const ProfileLine* line = inSection ? lines.Next() : lines.NextHeader(section)) {
+  while (const ProfileLine* line = inSection ? lines.Next() : lines.Next(section)) {
     if (line->kind == ProfileLine::Kind::Header) {
       if (inSection) return std::nullopt;
       inSection = EqualsIgnoringAsciiCase(line->name, section);
@@ -24,10 +200,9 @@ std::optional<std::string> LookUp(ProfileLines& lines, std::string_view section,
 }  // namespace
 
 std::optional<std::string> LookUpProfileValue(const ByteSource& file, std::string_view section, std::string_view key) {
-  if (section.size() > ProfileLines::kMaxValueBytes || key.size() > ProfileLines::kMaxValueBytes) return {};
+  if (section.size() > kMaxProfileValueBytes || key.size() > kMaxProfileValueBytes) return {};
   TextDecoder text(file, FileEncoding::Utf8, TextDecoder::Utf8Check::Skip);
-  ProfileLines lines(text);
-  const std::optional<std::string> value = LookUp(lines, section, key);
+  const std::optional<std::string> value = LookUp(text, section, key);
   if (text.Failed()) return {};
   // Where lines, headers and entries begin, and names and values of ASCII,
   // read the same in UTF-8 as in Windows-1252. Anything else read from a
@@ -40,8 +215,7 @@ std::optional<std::string> LookUpProfileValue(const ByteSource& file, std::strin
   }
   if (check.Encoding() == FileEncoding::Utf8) return check.Failed() ? std::nullopt : value;
   TextDecoder codePage(file, FileEncoding::Windows1252);
-  ProfileLines codePageLines(codePage);
-  const std::optional<std::string> codePageValue = LookUp(codePageLines, section, key);
+  const std::optional<std::string> codePageValue = LookUp(codePage, section, key);
   return codePage.Failed() ? std::nullopt : codePageValue;
 }
 
@@ -54,24 +228,22 @@ std::string ReadProfileString(const std::filesystem::path& file, std::string_vie
 
 std::optional<ProfileSurvey> SurveyProfile(const ByteSource& file) {
   ProfileSurvey survey;
-  TextDecoder text(file, FileEncoding::Utf8);
-  ProfileLines lines(text);
-  while (const ProfileLine* line = lines.Next()) {
-    survey.lines.push_back(*line);
-    const std::optional<std::uint64_t> odd = text.FirstOddByte();
-    if (survey.firstOddLine == 0 && odd && *odd < lines.TextOffset()) survey.firstOddLine = line->number;
-  }
-  survey.encoding = text.Encoding();
-  survey.strayBytes = text.StrayBytes();
-  if (survey.encoding == FileEncoding::Windows1252) {
-    // Line ends are ASCII in both encodings, so the odd byte's line stands.
-    TextDecoder codePage(file, FileEncoding::Windows1252);
-    ProfileLines codePageLines(codePage);
+  // Line ends are ASCII in both encodings, so the line of the first byte
+  // that is not UTF-8 stands when the file is read again as Windows-1252.
+  for (const FileEncoding unmarked : {FileEncoding::Utf8, FileEncoding::Windows1252}) {
+    TextDecoder text(file, unmarked);
+    ProfileLines lines(text);
     survey.lines.clear();
-    while (const ProfileLine* line = codePageLines.Next()) survey.lines.push_back(*line);
-    if (codePage.Failed()) return std::nullopt;
+    while (const ProfileLine* line = lines.Next()) {
+      survey.lines.push_back(*line);
+      const std::optional<std::uint64_t> odd = text.FirstOddByte();
+      if (survey.firstOddLine == 0 && odd && *odd < lines.TextOffset()) survey.firstOddLine = line->number;
+    }
+    if (text.Failed()) return std::nullopt;
+    survey.encoding = text.Encoding();
+    survey.strayBytes = text.StrayBytes();
+    if (survey.encoding != FileEncoding::Windows1252) break;
   }
-  if (text.Failed()) return std::nullopt;
   return survey;
 }
 

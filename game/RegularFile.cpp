@@ -4,19 +4,32 @@
 #include <algorithm>
 #include <memory>
 
+// Before the system headers, whose message-box macros would hide its names.
 #include "ui/Services.h"
 
 #ifdef _WIN32
-
 #include <windows.h>
+#else
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
-namespace {
+#include <cerrno>
+#endif
 
-std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
+std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
+  if (path.empty()) return std::nullopt;
+  // A file the installed source keeps itself (in the browser, one the
+  // player chose, which may be larger than memory) is read from it in the
+  // same pieces as from a disk.
+  if (ui::FileSource* source = ui::InstalledService<ui::FileSource>(); source != nullptr && source->Holds(path)) {
+    return [source, path](std::uint64_t offset, std::span<char> buffer) { return source->ReadAt(path, offset, buffer); };
+  }
+#ifdef _WIN32
   // Full sharing lets an editor write the file in place while a request
   // reads it. It does not free the name: Windows refuses to rename another
   // file onto an open one, so a program that saves by replacing the file
-  // can be told "access denied" during a request and has to try again.
+  // can be told "access denied" while a request reads, and has to try again.
   HANDLE handle = ::CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                 nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
   if (handle == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -34,21 +47,7 @@ std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
     if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
     return std::nullopt;
   };
-}
-
-}  // namespace
-
 #else
-
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cerrno>
-
-namespace {
-
-std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
   // O_NONBLOCK keeps open() from waiting for a FIFO's writer or a lease
   // holder; it changes nothing for reading a regular file.
   const int descriptor = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
@@ -64,19 +63,5 @@ std::optional<ByteSource> OpenOnDisk(const std::filesystem::path& path) {
     if (count < 0) return std::nullopt;
     return static_cast<std::size_t>(count);
   };
-}
-
-}  // namespace
-
 #endif
-
-std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
-  if (path.empty()) return std::nullopt;
-  // A file the installed source keeps itself (in the browser, one the
-  // player chose, which may be larger than memory) is read from it in the
-  // same pieces as from a disk.
-  if (ui::FileSource* source = ui::InstalledService<ui::FileSource>(); source != nullptr && source->Holds(path)) {
-    return [source, path](std::uint64_t offset, std::span<char> buffer) { return source->ReadAt(path, offset, buffer); };
-  }
-  return OpenOnDisk(path);
 }

@@ -2,7 +2,6 @@
 #include "game/TextDecoder.h"
 
 #include <algorithm>
-#include <cstring>
 #include <utility>
 
 #include "base/Utf8.h"
@@ -33,7 +32,7 @@ void AppendWindows1252(std::string& out, char byte) {
 }  // namespace
 
 TextDecoder::TextDecoder(ByteSource read, FileEncoding unmarked, Utf8Check check)
-    : read_(std::move(read)), encoding_(unmarked), check_(check), bytes_(kCarryBytes + kPieceBytes, '\0') {}
+    : read_(std::move(read)), encoding_(unmarked), check_(check), bytes_(kPieceBytes, '\0') {}
 
 std::string_view TextDecoder::Next() {
   while (ready_.empty() && !ended_) {
@@ -55,29 +54,27 @@ std::string_view TextDecoder::Next() {
 }
 
 std::string_view TextDecoder::DecodeNextPiece() {
-  char* const piece = bytes_.data() + kCarryBytes;
-  const std::optional<std::size_t> count = read_(offset_, {piece, kPieceBytes});
-  failed_ = !count;
-  ended_ = failed_ || *count == 0;
-  if (failed_) return {};
-  offset_ += *count;
-  std::string_view bytes(piece - carried_, carried_ + *count);
-  carried_ = 0;
-  if (!markSettled_) {
-    const auto mayBecomeAMark = [bytes](const auto& mark) { return mark.first.starts_with(bytes); };
-    if (!ended_ && std::any_of(std::begin(kByteOrderMarks), std::end(kByteOrderMarks), mayBecomeAMark)) {
-      Carry(bytes);
-      return {};
-    }
-    markSettled_ = true;
-    for (const auto& [mark, encoding] : kByteOrderMarks) {
-      if (!bytes.starts_with(mark)) continue;
-      encoding_ = encoding;
-      bytes.remove_prefix(mark.size());
-      break;
-    }
+  // Unless the file ends in it, a piece holds a whole byte-order mark and
+  // more than the bytes of a character its end may cut short, which the
+  // next piece reads again: so every piece moves the reading on.
+  std::size_t filled = 0;
+  while (filled <= 3 && !ended_) {
+    const std::optional<std::size_t> count = read_(offset_ + filled, {bytes_.data() + filled, kPieceBytes - filled});
+    failed_ = !count;
+    ended_ = failed_ || *count == 0;
+    if (failed_) return {};
+    filled += *count;
   }
+  std::string_view bytes(bytes_.data(), filled);
+  for (const auto& [mark, encoding] : kByteOrderMarks) {
+    if (offset_ != 0 || !bytes.starts_with(mark)) continue;
+    encoding_ = encoding;
+    bytes.remove_prefix(mark.size());
+    break;
+  }
+  cut_ = 0;
   const std::string_view text = Decode(bytes);
+  offset_ += filled - cut_;
   textOffset_ += text.size();
   return text;
 }
@@ -85,33 +82,25 @@ std::string_view TextDecoder::DecodeNextPiece() {
 std::string_view TextDecoder::Decode(std::string_view bytes) {
   text_.clear();
   switch (encoding_) {
-    case FileEncoding::Utf8: {
-      if (!utf8_ || check_ == Utf8Check::Skip) return bytes;
-      const std::size_t wellFormed = Utf8WellFormedLength(bytes);
-      const std::string_view rest = bytes.substr(wellFormed);
-      if (rest.empty() || (!ended_ && Utf8CharacterLength(rest) != 0)) {
-        Carry(rest);  // a character cut by the end of the piece
-        return bytes.substr(0, wellFormed);
-      }
-      utf8_ = false;
-      firstOddByte_ = textOffset_ + wellFormed;
-      return bytes;
-    }
     case FileEncoding::Windows1252:
       for (const char byte : bytes) AppendWindows1252(text_, byte);
       return text_;
+    case FileEncoding::Utf8:
+      if (check_ == Utf8Check::Skip) return bytes;
+      [[fallthrough]];
     case FileEncoding::Utf8WithMark:
-      while (!bytes.empty()) {
-        const std::size_t wellFormed = Utf8WellFormedLength(bytes);
+      // Text that is all UTF-8 is passed on without a copy.
+      for (std::size_t wellFormed = Utf8WellFormedLength(bytes);; wellFormed = Utf8WellFormedLength(bytes)) {
+        const std::string_view rest = bytes.substr(wellFormed);
+        if (rest.empty() || (!ended_ && Utf8CharacterLength(rest) != 0)) {
+          cut_ = rest.size();
+          return text_.empty() ? bytes.substr(0, wellFormed) : text_.append(bytes.substr(0, wellFormed));
+        }
         text_.append(bytes.substr(0, wellFormed));
-        bytes.remove_prefix(wellFormed);
-        if (bytes.empty() || (!ended_ && Utf8CharacterLength(bytes) != 0)) break;
         if (strayBytes_++ == 0) firstOddByte_ = textOffset_ + text_.size();
-        AppendWindows1252(text_, bytes.front());
-        bytes.remove_prefix(1);
+        AppendWindows1252(text_, rest.front());
+        bytes = rest.substr(1);
       }
-      Carry(bytes);
-      return text_;
     case FileEncoding::Utf16LittleEndian:
     case FileEncoding::Utf16BigEndian:
       break;
@@ -135,13 +124,8 @@ std::string_view TextDecoder::Decode(std::string_view bytes) {
   }
   // What the end of the file cut short: an odd byte, a high surrogate, or both.
   if (at < bytes.size() && ended_) AppendUtf8(text_, kReplacementCharacter);
-  if (!ended_) Carry(bytes.substr(at));
+  if (!ended_) cut_ = bytes.size() - at;
   return text_;
-}
-
-void TextDecoder::Carry(std::string_view bytes) {
-  std::memmove(bytes_.data() + kCarryBytes - bytes.size(), bytes.data(), bytes.size());
-  carried_ = bytes.size();
 }
 
 std::string DecodeFileBytes(std::string_view bytes) {

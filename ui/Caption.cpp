@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "ui/Caption.h"
 
-#include "base/Text.h"
+#include "base/Utf8.h"
 
 namespace ui {
 
@@ -19,13 +19,13 @@ CaptionText ParseCaption(std::string_view caption) {
       ++i;
       continue;
     }
-    const std::size_t length = Utf8CharacterLength(caption, i + 1);
+    const std::string_view letter = Utf8CharacterAt(caption.substr(i + 1));
     if (!result.AccessIndex) {
       result.AccessIndex = result.Text.size();
-      result.AccessLength = length;
+      result.AccessLength = letter.size();
     }
-    result.Text.append(caption.substr(i + 1, length));
-    i += length;
+    result.Text.append(letter);
+    i += letter.size();
   }
   return result;
 }

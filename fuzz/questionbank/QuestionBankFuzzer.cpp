@@ -34,7 +34,7 @@ void Require(bool condition, const char* what) {
 
 void RequireSoundText(std::string_view text) {
   Require(Utf8WellFormedLength(text) == text.size(), "a value that is not UTF-8");
-  Require(text.size() <= ProfileLines::kMaxValueBytes, "a value longer than a cut value can be");
+  Require(text.size() <= kMaxProfileValueBytes, "a value longer than a cut value can be");
 }
 
 // One file for the whole run, rewritten for every input.

@@ -12,10 +12,4 @@ TEST(EqualsIgnoringAsciiCaseTest, FoldsOnlyAsciiLetters) {
   EXPECT_FALSE(EqualsIgnoringAsciiCase("\xC3\x89", "\xC3\xA9"));
 }
 
-TEST(CharacterAtIndexTest, StepsOverAByteThatStartsNoWholeCharacterAlone) {
-  EXPECT_EQ(Utf8CharacterLength("a\xC3\xA9", 1), 2U);
-  EXPECT_EQ(Utf8CharacterLength("a\xC3", 1), 1U);
-  EXPECT_EQ(Utf8CharacterLength("\xC0\xAF", 0), 1U);  // overlong
-}
-
 }  // namespace

@@ -58,6 +58,12 @@ TEST(Utf8CharacterLengthTest, TellsACharacterCutShortFromBytesThatAreNone) {
   EXPECT_EQ(Utf8CharacterLength("\xF8"), 0U);
 }
 
+TEST(Utf8CharacterAtTest, StepsOverAByteThatStartsNoWholeCharacterAlone) {
+  EXPECT_EQ(Utf8CharacterAt("\xC3\xA9" "a"), "\xC3\xA9");
+  EXPECT_EQ(Utf8CharacterAt("\xE2\x82"), "\xE2");  // cut short by the end
+  EXPECT_EQ(Utf8CharacterAt("\xC0\xAF"), "\xC0");  // overlong
+}
+
 class WithoutCutCharacterTest : public testing::TestWithParam<std::pair<std::string, std::string>> {};
 
 TEST_P(WithoutCutCharacterTest, DropsOnlyACharacterCutShort) {

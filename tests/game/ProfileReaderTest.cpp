@@ -459,7 +459,7 @@ INSTANTIATE_TEST_SUITE_P(
         SurveyCase{"NulBytesEndNamesAndValues", "[s\0x]\nk\0y=ab\0cd\n\0\n[t]u\0]\n"s,
                    {"1 header s (nul)", "2 entry k=ab (nul)", "3 stray  (nul)", "4 header t]u (nul)"}},
         SurveyCase{"LongValueIsCut", "k=" + std::string(3000, 'v'),
-                   {"1 entry k=" + std::string(ProfileLines::kMaxValueBytes, 'v') + " (cut)"}},
+                   {"1 entry k=" + std::string(kMaxProfileValueBytes, 'v') + " (cut)"}},
         SurveyCase{"EntriesOutsideSectionsAreReportedToo", "k=1\n[s]\nk=2\n[s]\nk=3\n",
                    {"1 entry k=1", "2 header s", "3 entry k=2", "4 header s", "5 entry k=3"}},
         SurveyCase{"CodePageFileTellsItsFirstOddLine", "[s]\nk=caf\xC3\xA9\nx=\xE2\x82" "A\n",
@@ -479,7 +479,17 @@ INSTANTIATE_TEST_SUITE_P(
                    FileEncoding::Utf16LittleEndian},
         SurveyCase{"Utf16BigEndianCutShortInAHighSurrogate", Utf16(u"[s]\r\nk=caf\u00E9\xD83D", false) + "!",
                    {"1 header s", "2 entry k=caf\xC3\xA9\xEF\xBF\xBD"}, FileEncoding::Utf16BigEndian},
-        SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}}),
+        SurveyCase{"CtrlZIsTextOnlyBeforeMoreText", "k=a\x1A\x1A\n\x1A\x1A", {"1 entry k=a\x1A\x1A"}},
+        // The euro sign's last byte starts the second piece of the file,
+        // which ends in the first byte of the "é"; the emoji's low surrogate
+        // starts the second piece.
+        SurveyCase{"Utf8CharactersCutAtBothEndsOfAPieceStayWhole",
+                   "[s]\n;" + std::string(TextDecoder::kPieceBytes - 10, '-') + "\nk=\xE2\x82\xAC\n;" +
+                       std::string(TextDecoder::kPieceBytes - 4, '-') + "\xC3\xA9\nj=\xC3\xA9",
+                   {"1 header s", "2 comment ", "3 entry k=\xE2\x82\xAC", "4 comment ", "5 entry j=\xC3\xA9"}},
+        SurveyCase{"Utf16PairAcrossPiecesStaysWhole",
+                   Utf16(u"[s]\n;" + std::u16string(TextDecoder::kPieceBytes / 2 - 10, u'-') + u"\nk=\U0001F600", true),
+                   {"1 header s", "2 comment ", "3 entry k=\xF0\x9F\x98\x80"}, FileEncoding::Utf16LittleEndian}),
     [](const testing::TestParamInfo<SurveyCase>& info) { return std::string(info.param.behaviour); });
 
 }  // namespace

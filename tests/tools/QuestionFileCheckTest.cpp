@@ -137,6 +137,7 @@ INSTANTIATE_TEST_SUITE_P(
                   {{7, "write \"&&\" to show \"&\" on the button (the box after a wrong answer shows it as "
                         "written, \"&&\")"}}},
         CheckCase{"AmpersandAtTheEnd", Replaced(kGood, "=Neon", "=Neon &"), {{15, "ends in a single \"&\""}}},
+        CheckCase{"OddRunOfAmpersandsAtTheEnd", Replaced(kGood, "=Neon", "=Neon&&&"), {{15, "ends in a single \"&\""}}},
         CheckCase{"QuestionTooLongForTheWindow", Replaced(kGood, "How many", std::string(230, 'w') + " How many"),
                   {{6, "has 264 characters; the window shows about 250"}}},
         CheckCase{"AnswerTooLongForTheWindow", Replaced(kGood, "=Helium", std::string("=").append(41, 'h')),

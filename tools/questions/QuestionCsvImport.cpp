@@ -6,7 +6,7 @@
 
 #include "base/Text.h"
 #include "base/Utf8.h"
-#include "game/ProfileLines.h"
+#include "game/ProfileReader.h"
 #include "game/TextDecoder.h"
 
 namespace {
@@ -138,7 +138,7 @@ std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) 
                                         "two wrong answers"};
     }
     for (const std::string& field : fields) {
-      if (Protected(ValueShowing(field)).size() > ProfileLines::kMaxValueBytes) {
+      if (Protected(ValueShowing(field)).size() > kMaxProfileValueBytes) {
         return CsvRefusal{row.number, "row " + std::to_string(row.number) +
                                           " has a text longer than the 2047 bytes the game reads"};
       }

@@ -57,8 +57,8 @@ std::string Wrapped(std::string_view text, std::size_t indent) {
   std::size_t lineStart = 0;
   std::size_t lastBlank = std::string::npos;
   std::size_t characters = 0;
-  for (std::size_t i = 0; i < quoted.size(); ++i) {
-    if ((static_cast<unsigned char>(quoted[i]) & 0xC0) != 0x80) ++characters;
+  for (std::size_t i = 0; i < quoted.size(); i += Utf8CharacterAt(std::string_view(quoted).substr(i)).size()) {
+    ++characters;
     if (quoted[i] == ' ') lastBlank = i;
     if (characters > kShownLineCharacters && lastBlank != std::string::npos) {
       wrapped.append(quoted, lineStart, lastBlank - lineStart).append("\n").append(indent, ' ');
@@ -339,24 +339,19 @@ class Checker final {
     const std::string inTheBox = std::string_view(key) == "Juist"
                                      ? " on the button (the box after a wrong answer shows it as written, \"&&\")"
                                      : "";
-    for (std::size_t i = 0; i < text.size(); ++i) {
-      if (text[i] != '&') continue;
-      if (i + 1 < text.size() && text[i + 1] == '&') {
-        ++i;
-        continue;
-      }
-      if (i + 1 == text.size()) {
-        Find(line, what + " ends in a single \"&\", which the game does not show; write \"&&\" to show \"&\"" +
-                       inTheBox);
-      } else {
-        const std::size_t length = Utf8CharacterLength(text, i + 1);
-        Find(line, what + " has a single \"&\" before \"" + text.substr(i + 1, length) +
-                       "\": the game does not show the \"&\" but underlines the letter after it; write \"&&\" to "
-                       "show \"&\"" + inTheBox);
-      }
-      break;
+    const ui::CaptionText caption = ui::ParseCaption(text);
+    // With no access letter, every "&" before the last run of them is
+    // doubled, so an odd run ends the text in a lone "&".
+    if (caption.AccessIndex) {
+      const std::string letter = caption.Text.substr(*caption.AccessIndex, caption.AccessLength);
+      Find(line, what + " has a single \"&\" before \"" + letter +
+                     "\": the game does not show the \"&\" but underlines the letter after it; write \"&&\" to "
+                     "show \"&\"" + inTheBox);
+    } else if ((text.size() - (text.find_last_not_of('&') + 1)) % 2 == 1) {
+      Find(line, what + " ends in a single \"&\", which the game does not show; write \"&&\" to show \"&\"" +
+                     inTheBox);
     }
-    const std::size_t characters = Utf8CharacterCount(ui::ParseCaption(text).Text);
+    const std::size_t characters = Utf8CharacterCount(caption.Text);
     if (characters > limit) {
       Find(line, what + " has " + std::to_string(characters) + " characters; the window shows about " +
                      std::to_string(limit) + ", so its end may not show");
