@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     elements: [null],  // by peer id; 0 is none
     forms: [],
     boxes: [],
+    drawn: [],  // canvases with pixels still to put
 
     add: function(element) {
       TP.elements.push(element);
@@ -374,34 +375,52 @@ mergeInto(LibraryManager.library, {
     image.src = url;
   },
 
-  // Copies the changed rectangle of a control's pixels (0xFFRRGGBB words)
-  // to its canvas. The canvas keeps the control's size in pixels and the
-  // page scales it by nearest neighbour (tp-canvas), so it stays crisp at
-  // any device pixel ratio.
+  // Takes a changed rectangle of a control's pixels, RGBA words at `bits`
+  // that stay there while the control's element lives. A repaint draws in
+  // hundreds of small pieces: they are put on the canvas together when the
+  // program returns to the page (tp_show_drawn).
   tp_drawn__deps: ['$TP'],
   tp_drawn: function(id, bits, width, height, left, top, right, bottom) {
     var canvas = TP.elements[id];
-    if (canvas.width !== width || canvas.height !== height || !canvas.tpPixels) {
-      canvas.width = width;
-      canvas.height = height;
-      canvas.tpPixels = width && height ? new ImageData(width, height) : null;
-      left = 0; top = 0; right = width; bottom = height;
+    var pending = canvas.tpPending;
+    if (!pending) {
+      canvas.tpPending = {id: id, bits: bits, width: width, height: height,
+                          left: left, top: top, right: right, bottom: bottom};
+      TP.drawn.push(canvas);
+      return;
     }
-    if (!canvas.tpPixels || right <= left || bottom <= top) return;
-    var out = canvas.tpPixels.data;
-    var words = HEAPU32;
-    for (var y = top; y < bottom; ++y) {
-      var from = (bits >> 2) + y * width;
-      for (var x = left; x < right; ++x) {
-        var word = words[from + x];
-        var at = (y * width + x) * 4;
-        out[at] = (word >>> 16) & 255;
-        out[at + 1] = (word >>> 8) & 255;
-        out[at + 2] = word & 255;
-        out[at + 3] = 255;
+    pending.bits = bits;
+    pending.width = width;
+    pending.height = height;
+    pending.left = Math.min(pending.left, left);
+    pending.top = Math.min(pending.top, top);
+    pending.right = Math.max(pending.right, right);
+    pending.bottom = Math.max(pending.bottom, bottom);
+  },
+
+  // Puts what was drawn since the last time on the canvases. The canvas
+  // keeps the control's size in pixels and the page scales it by nearest
+  // neighbour (tp-canvas), so it stays crisp at any device pixel ratio.
+  tp_show_drawn__deps: ['$TP'],
+  tp_show_drawn: function() {
+    var drawn = TP.drawn;
+    TP.drawn = [];
+    drawn.forEach(function(canvas) {
+      var put = canvas.tpPending;
+      canvas.tpPending = null;
+      // A control destroyed meanwhile has taken its pixels with it.
+      if (TP.elements[put.id] !== canvas) return;
+      if (canvas.width !== put.width || canvas.height !== put.height) {
+        canvas.width = put.width;
+        canvas.height = put.height;
+        put.left = 0; put.top = 0; put.right = put.width; put.bottom = put.height;
       }
-    }
-    canvas.getContext('2d').putImageData(canvas.tpPixels, 0, 0, left, top, right - left, bottom - top);
+      if (!put.width || !put.height) return;
+      var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, put.bits, put.width * put.height * 4),
+                                 put.width, put.height);
+      canvas.getContext('2d').putImageData(pixels, 0, 0, put.left, put.top,
+                                           put.right - put.left, put.bottom - put.top);
+    });
   },
 
   tp_focus__deps: ['$TP'],
