@@ -142,6 +142,7 @@ mergeInto(LibraryManager.library, {
         focused.focus({preventScroll: true});
       }
     },
+    images: {},  // pictures by address, each fetched once
     openMenu: null,
     closeMenu: function() {
       if (!TP.openMenu) return;
@@ -356,23 +357,37 @@ mergeInto(LibraryManager.library, {
     element.tpBar.style.setProperty('--tp-block', block + 'px');
   },
 
+  // A picture is fetched once the call that set it has returned to the
+  // page, so that the board's first pixels never wait for it, and decoded
+  // away from the page's thread.
   tp_picture__deps: ['$TP'],
   tp_picture: function(id, url, stretch, width, height) {
     var canvas = TP.elements[id];
-    url = UTF8ToString(url);
+    var picture = {url: UTF8ToString(url), stretch: stretch};
     canvas.width = width;
     canvas.height = height;
-    if (!url) return;
-    var image = new Image();
-    image.onload = function() {
-      var context = canvas.getContext('2d');
-      // Each target pixel takes the nearest source pixel.
-      context.imageSmoothingEnabled = false;
-      context.clearRect(0, 0, canvas.width, canvas.height);
-      if (stretch) context.drawImage(image, 0, 0, canvas.width, canvas.height);
-      else context.drawImage(image, 0, 0);
-    };
-    image.src = url;
+    canvas.tpPicture = picture;
+    if (!picture.url) return;
+    setTimeout(function() {
+      var image = TP.images[picture.url];
+      if (!image) {
+        image = TP.images[picture.url] = new Image();
+        image.src = picture.url;
+      }
+      image.decode().then(function() {
+        // Set again meanwhile: the newer picture draws itself.
+        if (canvas.tpPicture !== picture) return;
+        var context = canvas.getContext('2d');
+        // Each target pixel takes the nearest source pixel.
+        context.imageSmoothingEnabled = false;
+        context.clearRect(0, 0, canvas.width, canvas.height);
+        if (stretch) context.drawImage(image, 0, 0, canvas.width, canvas.height);
+        else context.drawImage(image, 0, 0);
+      }, function() {
+        // Not to be had now; setting it again asks again.
+        if (TP.images[picture.url] === image) delete TP.images[picture.url];
+      });
+    });
   },
 
   // Takes a changed rectangle of a control's pixels, RGBA words at `bits`
