@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "base/Color.h"
 #include "base/Exception.h"
 #include "ui/Application.h"
 #include "ui/Form.h"
@@ -21,6 +22,15 @@ namespace {
 void Log(const std::string& line) {
   EM_ASM({ (window.tpLog = window.tpLog || []).push(UTF8ToString($0)); }, line.c_str());
 }
+
+// Paints its left half red and its right half blue.
+class Swatch final : public ui::GraphicControl {
+ public:
+  void Paint() override {
+    Canvas().FillRect(0, 0, Width() / 2, Height(), clRed);
+    Canvas().FillRect(Width() / 2, 0, Width(), Height(), clBlue);
+  }
+};
 
 class BindingForm final : public ui::Form {
  public:
@@ -53,6 +63,11 @@ class BindingForm final : public ui::Form {
     Place<ui::Button>("Slower", 210, 104, 80, 23).OnClick = [this](TObject&) { timer_.SetInterval(300); };
     Place<ui::Label>("Fish && &Chips", 8, 120, 100, 13).SetName("Ampersands");
     Place<ui::Label>("<b>bold</b> <script>window.tpInjected = 1</script>", 8, 140, 300, 13).SetName("Markup");
+    auto& swatch = Place<Swatch>("", 300, 200, 40, 10);
+    swatch.SetAccessibleName("Swatch");
+    Place<ui::Button>("Mark", 300, 170, 80, 23).OnClick = [&swatch](TObject&) {
+      swatch.Canvas().FillRect(2, 2, 6, 6, clLime);
+    };
     auto& gauge = Place<ui::ProgressBar>("", 8, 200, 200, 17);
     gauge.SetMax(200);
     gauge.SetPosition(-5);

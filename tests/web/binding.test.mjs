@@ -106,6 +106,19 @@ test('a gauge set below its range shows empty, with its range for assistive tech
   assert.deepEqual(gauge, ['Gauge', '0', '200', '0', '0px']);
 });
 
+test('a drawing shows in its own colours, and what a handler draws is on the canvas when the page\'s call returns', async () => {
+  const pixels = await page.evaluate(() => {
+    const context = document.querySelector('[aria-label="Swatch"]').getContext('2d');
+    const read = () => [[1, 1], [3, 3], [7, 7], [30, 5]].map(([x, y]) => Array.from(context.getImageData(x, y, 1, 1).data));
+    const before = read();
+    [...document.querySelectorAll('button')].find((button) => button.textContent === 'Mark').click();
+    return [before, read()];
+  });
+  const red = [255, 0, 0, 255];
+  const blue = [0, 0, 255, 255];
+  assert.deepEqual(pixels, [[red, red, red, blue], [red, [0, 255, 0, 255], red, blue]]);
+});
+
 test('an error in a handler is reported once in a box modal to the page while timers go on, and the page goes on after', async () => {
   await click('Throw');
   const boxes = await page.evaluate(() => [...document.querySelectorAll('.tp-box')].map((box) => [

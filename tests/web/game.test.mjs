@@ -146,6 +146,10 @@ test('a correct answer hides the question and shows the photograph; the arrows s
   await page.waitForFunction(() => document.querySelector('[aria-label="Answer"]').offsetParent !== null);
   await clickAnswer('The right one');
   await page.waitForFunction(() => document.querySelector('[aria-label^="Photograph"]').offsetParent !== null);
+  await page.waitForFunction(() => {
+    const photograph = document.querySelector('[aria-label^="Photograph"]');
+    return photograph.getContext('2d').getImageData(photograph.width >> 1, photograph.height >> 1, 1, 1).data[3] === 255;
+  });
   assert.equal(await shown('[aria-label="Answer"]'), false);
   assert.equal(await page.evaluate(() => [...document.querySelectorAll('.tp-group')]
     .some((group) => group.offsetParent !== null)), false);

@@ -19,6 +19,7 @@ void tp_checked(int id, int checked);
 void tp_gauge(int id, int min, int max, int position, int width, int height);
 void tp_picture(int id, const char* address, int stretch, int width, int height);
 void tp_drawn(int id, const void* bits, int width, int height, int left, int top, int right, int bottom);
+void tp_show_drawn();
 void tp_focus(int id);
 void tp_focus_window(int id);
 void tp_update_soon(void* control);

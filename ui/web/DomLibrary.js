@@ -9,6 +9,7 @@ mergeInto(LibraryManager.library, {
     elements: [null],  // by peer id; 0 is none
     forms: [],
     boxes: [],
+    drawn: [],  // canvases with pixels still to put
 
     add: function(element) {
       TP.elements.push(element);
@@ -141,6 +142,7 @@ mergeInto(LibraryManager.library, {
         focused.focus({preventScroll: true});
       }
     },
+    images: {},  // pictures by address, each fetched once
     openMenu: null,
     closeMenu: function() {
       if (!TP.openMenu) return;
@@ -355,53 +357,85 @@ mergeInto(LibraryManager.library, {
     element.tpBar.style.setProperty('--tp-block', block + 'px');
   },
 
+  // A picture is fetched once the call that set it has returned to the
+  // page, so that the board's first pixels never wait for it, and decoded
+  // away from the page's thread.
   tp_picture__deps: ['$TP'],
   tp_picture: function(id, url, stretch, width, height) {
     var canvas = TP.elements[id];
-    url = UTF8ToString(url);
+    var picture = {url: UTF8ToString(url), stretch: stretch};
     canvas.width = width;
     canvas.height = height;
-    if (!url) return;
-    var image = new Image();
-    image.onload = function() {
-      var context = canvas.getContext('2d');
-      // Each target pixel takes the nearest source pixel.
-      context.imageSmoothingEnabled = false;
-      context.clearRect(0, 0, canvas.width, canvas.height);
-      if (stretch) context.drawImage(image, 0, 0, canvas.width, canvas.height);
-      else context.drawImage(image, 0, 0);
-    };
-    image.src = url;
+    canvas.tpPicture = picture;
+    if (!picture.url) return;
+    setTimeout(function() {
+      var image = TP.images[picture.url];
+      if (!image) {
+        image = TP.images[picture.url] = new Image();
+        image.src = picture.url;
+      }
+      image.decode().then(function() {
+        // Set again meanwhile: the newer picture draws itself.
+        if (canvas.tpPicture !== picture) return;
+        var context = canvas.getContext('2d');
+        // Each target pixel takes the nearest source pixel.
+        context.imageSmoothingEnabled = false;
+        context.clearRect(0, 0, canvas.width, canvas.height);
+        if (stretch) context.drawImage(image, 0, 0, canvas.width, canvas.height);
+        else context.drawImage(image, 0, 0);
+      }, function() {
+        // Not to be had now; setting it again asks again.
+        if (TP.images[picture.url] === image) delete TP.images[picture.url];
+      });
+    });
   },
 
-  // Copies the changed rectangle of a control's pixels (0xFFRRGGBB words)
-  // to its canvas. The canvas keeps the control's size in pixels and the
-  // page scales it by nearest neighbour (tp-canvas), so it stays crisp at
-  // any device pixel ratio.
+  // Takes a changed rectangle of a control's pixels, RGBA words at `bits`
+  // that stay there while the control's element lives. A repaint draws in
+  // hundreds of small pieces: they are put on the canvas together when the
+  // program returns to the page (tp_show_drawn).
   tp_drawn__deps: ['$TP'],
   tp_drawn: function(id, bits, width, height, left, top, right, bottom) {
     var canvas = TP.elements[id];
-    if (canvas.width !== width || canvas.height !== height || !canvas.tpPixels) {
-      canvas.width = width;
-      canvas.height = height;
-      canvas.tpPixels = width && height ? new ImageData(width, height) : null;
-      left = 0; top = 0; right = width; bottom = height;
+    var pending = canvas.tpPending;
+    if (!pending) {
+      canvas.tpPending = {id: id, bits: bits, width: width, height: height,
+                          left: left, top: top, right: right, bottom: bottom};
+      TP.drawn.push(canvas);
+      return;
     }
-    if (!canvas.tpPixels || right <= left || bottom <= top) return;
-    var out = canvas.tpPixels.data;
-    var words = HEAPU32;
-    for (var y = top; y < bottom; ++y) {
-      var from = (bits >> 2) + y * width;
-      for (var x = left; x < right; ++x) {
-        var word = words[from + x];
-        var at = (y * width + x) * 4;
-        out[at] = (word >>> 16) & 255;
-        out[at + 1] = (word >>> 8) & 255;
-        out[at + 2] = word & 255;
-        out[at + 3] = 255;
+    pending.bits = bits;
+    pending.width = width;
+    pending.height = height;
+    pending.left = Math.min(pending.left, left);
+    pending.top = Math.min(pending.top, top);
+    pending.right = Math.max(pending.right, right);
+    pending.bottom = Math.max(pending.bottom, bottom);
+  },
+
+  // Puts what was drawn since the last time on the canvases. The canvas
+  // keeps the control's size in pixels and the page scales it by nearest
+  // neighbour (tp-canvas), so it stays crisp at any device pixel ratio.
+  tp_show_drawn__deps: ['$TP'],
+  tp_show_drawn: function() {
+    var drawn = TP.drawn;
+    TP.drawn = [];
+    drawn.forEach(function(canvas) {
+      var put = canvas.tpPending;
+      canvas.tpPending = null;
+      // A control destroyed meanwhile has taken its pixels with it.
+      if (TP.elements[put.id] !== canvas) return;
+      if (canvas.width !== put.width || canvas.height !== put.height) {
+        canvas.width = put.width;
+        canvas.height = put.height;
+        put.left = 0; put.top = 0; put.right = put.width; put.bottom = put.height;
       }
-    }
-    canvas.getContext('2d').putImageData(canvas.tpPixels, 0, 0, left, top, right - left, bottom - top);
+      if (!put.width || !put.height) return;
+      var pixels = new ImageData(new Uint8ClampedArray(HEAPU8.buffer, put.bits, put.width * put.height * 4),
+                                 put.width, put.height);
+      canvas.getContext('2d').putImageData(pixels, 0, 0, put.left, put.top,
+                                           put.right - put.left, put.bottom - put.top);
+    });
   },
 
   tp_focus__deps: ['$TP'],

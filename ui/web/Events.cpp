@@ -8,6 +8,8 @@
 #include <memory>
 #include <vector>
 
+#include "ui/web/Dom.h"
+
 namespace ui::web {
 namespace {
 
@@ -88,6 +90,10 @@ void EnterFromBrowser() {
   emscripten_fiber_init_from_current_context(&browser, browserSavedCalls, sizeof browserSavedCalls);
 }
 
+// Back in the browser's call: what the events drew goes on the page now,
+// once, before the browser paints or the page's script reads it.
+void ReturnToBrowser() { tp_show_drawn(); }
+
 }  // namespace
 
 void RunEvent(std::function<void()> event) {
@@ -102,6 +108,7 @@ void RunEvent(std::function<void()> event) {
   EnterFromBrowser();
   Start(std::move(event));
   Settle();
+  ReturnToBrowser();
 }
 
 void WaitUntil(const std::function<bool()>& over, bool holdEvents) {
@@ -118,6 +125,7 @@ void ResumeEvents() {
   if (running) return;
   EnterFromBrowser();
   Settle();
+  ReturnToBrowser();
 }
 
 bool InEvent() { return running != nullptr; }

@@ -3,6 +3,7 @@
 // and the browser's interval timers.
 #include <emscripten/emscripten.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 
@@ -77,6 +78,11 @@ class ElementPeer final : public Peer {
   ControlKind kind_;
   int id_;
   bool menuShown_ = false;
+  // A drawing control's pixels in the page's byte order (RGBA), kept whole
+  // so that the page can put any part of them straight from here.
+  std::unique_ptr<std::uint32_t[]> shown_;
+  int shownWidth_ = 0;
+  int shownHeight_ = 0;
 };
 
 // A timer over the browser's interval timer.
@@ -147,11 +153,36 @@ void ElementPeer::Changed(Change what) {
   }
 }
 
+// A repaint draws in hundreds of small fills; each is converted here, and
+// the page puts what changed on the canvas once, when the program returns to
+// the browser.
 void ElementPeer::Drawn(const Rect& area) {
   auto* graphic = dynamic_cast<GraphicControl*>(&control_);
   if (!graphic) return;
   const Canvas& canvas = graphic->Canvas();
-  tp_drawn(id_, canvas.Bits(), canvas.Width(), canvas.Height(), area.Left, area.Top, area.Right, area.Bottom);
+  const int width = canvas.Width();
+  const int height = canvas.Height();
+  Rect changed = area.Intersect({0, 0, width, height});
+  const bool resized = width != shownWidth_ || height != shownHeight_;
+  if (resized) {
+    // Every pixel is converted below, so the new pixels need no clearing.
+    shown_.reset(new std::uint32_t[static_cast<std::size_t>(width) * static_cast<std::size_t>(height)]);
+    shownWidth_ = width;
+    shownHeight_ = height;
+    changed = {0, 0, width, height};
+  }
+  if (changed.IsEmpty() && !resized) return;
+  const std::uint32_t* bits = canvas.Bits();
+  for (int y = changed.Top; y < changed.Bottom; ++y) {
+    const std::size_t row = static_cast<std::size_t>(y) * static_cast<std::size_t>(width);
+    for (int x = changed.Left; x < changed.Right; ++x) {
+      // 0xFFRRGGBB to the bytes R, G, B, A of the page's image data.
+      const std::uint32_t pixel = bits[row + static_cast<std::size_t>(x)];
+      shown_[row + static_cast<std::size_t>(x)] =
+          0xFF000000u | ((pixel & 0xFFu) << 16) | (pixel & 0xFF00u) | ((pixel >> 16) & 0xFFu);
+    }
+  }
+  tp_drawn(id_, shown_.get(), width, height, changed.Left, changed.Top, changed.Right, changed.Bottom);
 }
 
 void ElementPeer::ShowCaption() {
