@@ -607,7 +607,13 @@ mergeInto(LibraryManager.library, {
     face = UTF8ToString(face);
     var family = face === 'Arial' ? '"Liberation Sans", Arial, sans-serif'
                                   : '"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans", sans-serif';
-    TP.measurer.font = (bold ? 'bold ' : '') + height + 'px ' + family;
+    // Setting the font makes the canvas parse it again even when unchanged,
+    // and the layout measures many texts in one font.
+    var font = (bold ? 'bold ' : '') + height + 'px ' + family;
+    if (TP.measurerFont !== font) {
+      TP.measurer.font = font;
+      TP.measurerFont = font;
+    }
     var metrics = TP.measurer.measureText(UTF8ToString(text));
     HEAP32[size >> 2] = Math.ceil(metrics.width);
     HEAP32[(size >> 2) + 1] = Math.ceil(height * 1.2);
