@@ -81,6 +81,10 @@ test('the board is black in its place before a game starts', async () => {
   await screenshot(page, 'game-start');
 });
 
+test('the notes under the game show once it has started', async () => {
+  assert.equal(await shown('.page-note'), true);
+});
+
 test('the pointing hand shows over the address only, and the address opens in a new tab', async () => {
   const hands = await page.evaluate(() => [...document.querySelectorAll('.tp-window *')]
     .filter((element) => getComputedStyle(element).cursor === 'pointer').map((element) => element.textContent));
