@@ -51,8 +51,8 @@ std::string ModuleNameOf(const void* address) {
 
 std::filesystem::path ExecutableDirectory() {
 #ifdef __EMSCRIPTEN__
-  // In the browser the program's folder is the page's: the platform brings
-  // the files beside the page into the root of the in-memory file system.
+  // In the browser the program's folder is the page's: the platform keeps
+  // the files beside the page under the root.
   return "/";
 #else
   std::error_code error;
@@ -68,8 +68,14 @@ std::string ModuleNameOf(const void* address) {
   if (dladdr(address, &info) != 0 && info.dli_fname && *info.dli_fname) {
     return std::filesystem::path(info.dli_fname).filename().string();
   }
+#ifdef __EMSCRIPTEN__
+  // A page's program has no file of its own to name, and asking would link
+  // in a whole file system for nothing.
+  return {};
+#else
   std::error_code error;
   return std::filesystem::read_symlink("/proc/self/exe", error).filename().string();
+#endif
 }
 
 #endif

@@ -7,9 +7,9 @@
 // Before the system headers, whose message-box macros would hide its names.
 #include "ui/Services.h"
 
-#ifdef _WIN32
+#if defined(_WIN32)
 #include <windows.h>
-#else
+#elif !defined(TP_FILES_FROM_PAGE_ONLY)
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -47,6 +47,10 @@ std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
     if (::GetLastError() == ERROR_HANDLE_EOF) return 0;
     return std::nullopt;
   };
+#elif defined(TP_FILES_FROM_PAGE_ONLY)
+  // Every file comes from the page through the installed source; one it
+  // does not hold is missing, as a file no one can open.
+  return std::nullopt;
 #else
   // O_NONBLOCK keeps open() from waiting for a FIFO's writer or a lease
   // holder; it changes nothing for reading a regular file.

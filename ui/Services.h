@@ -63,9 +63,9 @@ class TextMeasure {
 };
 
 // Brings a file that lives outside the process (in the browser: beside the
-// page, on its server) into the process's file system before it is read,
-// so that the one reader reads it as it is now. Where files are local,
-// none is installed.
+// page, on its server) up to date before it is read, into the process's
+// file system or kept by the source itself (Holds), so that the one reader
+// reads it as it is now. Where files are local, none is installed.
 class FileSource {
  public:
   virtual ~FileSource() = default;

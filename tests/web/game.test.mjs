@@ -81,6 +81,10 @@ test('the board is black in its place before a game starts', async () => {
   await screenshot(page, 'game-start');
 });
 
+test('the notes under the game show once it has started', async () => {
+  assert.equal(await shown('.page-note'), true);
+});
+
 test('the pointing hand shows over the address only, and the address opens in a new tab', async () => {
   const hands = await page.evaluate(() => [...document.querySelectorAll('.tp-window *')]
     .filter((element) => getComputedStyle(element).cursor === 'pointer').map((element) => element.textContent));
@@ -268,12 +272,36 @@ test('a question file the player chooses serves for the tab, read in pieces and 
   await page.waitForFunction(() => document.querySelector('.tp-label.tp-wrap').textContent === 'Chosen question',
                              { timeout: 60000 });
   const read = await page.evaluate(() => [window.pieces.length, Math.max(...window.pieces),
-    Math.max(...Module.FS.readdir('/').filter((name) => Module.FS.isFile(Module.FS.stat('/' + name).mode))
-      .map((name) => Module.FS.stat('/' + name).size))]);
+    Math.max(0, ...[...TP.pageFiles.values()].map((bytes) => bytes.length))]);
   assert.ok(read[0] > 32, `read in ${read[0]} pieces`);
   assert.ok(read[1] <= 64 * 1024, `pieces of at most 64 KiB, not ${read[1]}`);
-  assert.ok(read[2] < junk.length, 'no copy of the chosen file in the page\'s file system');
+  assert.ok(read[2] < junk.length, 'no copy of the chosen file among the files the page keeps');
   fs.rmSync(path.dirname(chosen), { recursive: true, force: true });
+});
+
+test('a question file gone from beside the page reads as missing, not as the copy fetched before', async () => {
+  const served = await serveGame(questions);
+  const other = await openPage(browser, served.url);
+  try {
+    await other.waitForFunction(() => document.title === 'Tolvanix PlimBora');
+    await other.keyboard.press('F2');
+    await other.waitForFunction(() => document.querySelector('.tp-label.tp-wrap')?.textContent.includes('serves'));
+    fs.rmSync(path.join(served.folder, 'vragen.ini'));
+    await other.evaluate(() => {
+      const radio = [...document.querySelectorAll('.tp-radio')].find((r) => r.textContent === 'Wrong A');
+      radio.querySelector('input').click();
+    });
+    await other.click('[aria-label="Answer"]');
+    await other.waitForSelector('.tp-box');
+    await other.click('.tp-box-ok');
+    await other.keyboard.press('F2');
+    // As on the desktop, a missing file gives a question with no text.
+    await other.waitForFunction(() => document.querySelector('.tp-label.tp-wrap').textContent === '');
+    assert.deepEqual(other.errors.filter((error) => !/status of 404/.test(error)), []);
+  } finally {
+    await other.close();
+    served.close();
+  }
 });
 
 test('the rules come in a box while the game goes on', async () => {

@@ -33,6 +33,8 @@ int tp_open_address(const char* address);
 void tp_measure(const char* face, int height, int bold, const char* text, int* size);
 void tp_icon(const char* address);
 void tp_fetch_file(const char* address, const char* path, int* done);
+int tp_page_file_held(const char* path);
+int tp_read_page_file(const char* path, double offset, void* buffer, int length);
 double tp_chosen_file_size();
 void tp_read_chosen_file(double offset, void* buffer, int length, int* count, int* done);
 }

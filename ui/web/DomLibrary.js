@@ -607,7 +607,13 @@ mergeInto(LibraryManager.library, {
     face = UTF8ToString(face);
     var family = face === 'Arial' ? '"Liberation Sans", Arial, sans-serif'
                                   : '"MS Sans Serif", "Microsoft Sans Serif", "DejaVu Sans", sans-serif';
-    TP.measurer.font = (bold ? 'bold ' : '') + height + 'px ' + family;
+    // Setting the font makes the canvas parse it again even when unchanged,
+    // and the layout measures many texts in one font.
+    var font = (bold ? 'bold ' : '') + height + 'px ' + family;
+    if (TP.measurerFont !== font) {
+      TP.measurer.font = font;
+      TP.measurerFont = font;
+    }
     var metrics = TP.measurer.measureText(UTF8ToString(text));
     HEAP32[size >> 2] = Math.ceil(metrics.width);
     HEAP32[(size >> 2) + 1] = Math.ceil(height * 1.2);
@@ -624,19 +630,17 @@ mergeInto(LibraryManager.library, {
   },
 
   // Brings the file at `path` up to date from `address` beside the page; a
-  // file that cannot be had is removed, as a missing one. Sets the word at
-  // `done` when ready.
-  tp_fetch_file__deps: ['$TP', '$FS'],
+  // file that cannot be had is forgotten, as a missing one. The page keeps
+  // the files it fetched itself: the program reads them through
+  // tp_read_page_file, with no file system to load before it starts. Sets
+  // the word at `done` when ready.
+  tp_fetch_file__deps: ['$TP'],
   tp_fetch_file: function(address, path, done) {
     address = UTF8ToString(address);
     path = UTF8ToString(path);
+    if (!TP.pageFiles) TP.pageFiles = new Map();
     var finish = function(bytes) {
-      try { FS.unlink(path); } catch (error) {}
-      if (bytes) {
-        var folder = path.substring(0, path.lastIndexOf('/'));
-        if (folder) { try { FS.mkdirTree(folder); } catch (error) {} }
-        FS.writeFile(path, bytes);
-      }
+      if (bytes) TP.pageFiles.set(path, bytes); else TP.pageFiles.delete(path);
       if (done) HEAP32[done >> 2] = 1;
       Module['_tp_resume']();
     };
@@ -645,6 +649,23 @@ mergeInto(LibraryManager.library, {
     });
     reading.then(function(buffer) { finish(buffer ? new Uint8Array(buffer) : null); },
                  function() { finish(null); });
+  },
+
+  tp_page_file_held__deps: ['$TP'],
+  tp_page_file_held: function(path) {
+    return TP.pageFiles && TP.pageFiles.has(UTF8ToString(path)) ? 1 : 0;
+  },
+
+  // Copies up to `length` bytes of a fetched file from `offset` into
+  // `buffer`: their number, 0 at the end, or -1 for a file the page does
+  // not hold.
+  tp_read_page_file__deps: ['$TP'],
+  tp_read_page_file: function(path, offset, buffer, length) {
+    var bytes = TP.pageFiles && TP.pageFiles.get(UTF8ToString(path));
+    if (!bytes) return -1;
+    var piece = bytes.subarray(Math.min(offset, bytes.length), Math.min(offset + length, bytes.length));
+    HEAPU8.set(piece, buffer);
+    return piece.length;
   },
 
   // The file the player chose for this tab (the page sets

@@ -46,10 +46,18 @@ void PageFiles::Refresh(const std::filesystem::path& file) {
   WaitForWord(done, true);
 }
 
-bool PageFiles::Holds(const std::filesystem::path& file) { return !chosen_.empty() && file == chosen_; }
+bool PageFiles::Holds(const std::filesystem::path& file) {
+  return (!chosen_.empty() && file == chosen_) || tp_page_file_held(file.c_str()) != 0;
+}
 
-std::optional<std::size_t> PageFiles::ReadAt(const std::filesystem::path& /*file*/, std::uint64_t offset,
+std::optional<std::size_t> PageFiles::ReadAt(const std::filesystem::path& file, std::uint64_t offset,
                                              std::span<char> buffer) {
+  if (chosen_.empty() || file != chosen_) {
+    const int count = tp_read_page_file(file.c_str(), static_cast<double>(offset), buffer.data(),
+                                        static_cast<int>(buffer.size()));
+    if (count < 0) return std::nullopt;
+    return static_cast<std::size_t>(count);
+  }
   if (!InEvent()) return std::nullopt;
   int done = 0;
   int count = -1;

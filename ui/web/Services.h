@@ -34,8 +34,8 @@ class PageTextMeasure final : public TextMeasure {
   TextSize Measure(const Font& font, std::string_view text) override;
 };
 
-// The files beside the page, in the root of the in-memory file system:
-// each refresh fetches the file afresh. A file the player chose for this
+// The files beside the page, kept by the page under their paths from the
+// root: each refresh fetches the file afresh. A file the player chose for this
 // tab serves instead and stays where it is, read in pieces (Blob.slice) so
 // that a huge one never fills the page's memory. Other events wait while a
 // file is fetched or read, so to the reader each is a call that returns.
