@@ -93,20 +93,26 @@ TP_WINE=$wine tests/app/win32/game_smoke_test.sh --installed "$target" "$shots/i
 # and a console window of its own, which stays until a key is pressed.
 "$wine" start "$(windows_path "$folder/tolvanix-plimbora-questions.exe")" \
   "$(windows_path "$folder/vragen.ini")" >/dev/null 2>&1
-console=
+# Wine may give the console a new X window while it redraws, so the window
+# is looked up by its name each time rather than kept by its id.
+console_window() { xwininfo -root -tree 2>/dev/null | awk '/tolvanix-plimbora-questions/ {print $1; exit}'; }
 for _ in $(seq 150); do
-  console=$(xwininfo -root -tree 2>/dev/null | awk '/tolvanix-plimbora-questions/ {print $1; exit}')
-  [ -n "$console" ] && break
+  [ -n "$(console_window)" ] && break
   sleep 0.1
 done
-[ -n "$console" ] || fail "no console window for the tool after a drop"
+[ -n "$(console_window)" ] || fail "no console window for the tool after a drop"
 # Long enough for the check to be written; the window must still be there.
 sleep 3
 import -window root "$shots/tool-after-drop.png"
-xwininfo -id "$console" >/dev/null 2>&1 || fail "the tool's console window closed without waiting for a key"
-xdotool key --window "$console" space
-for _ in $(seq 100); do xwininfo -id "$console" >/dev/null 2>&1 || break; sleep 0.1; done
-xwininfo -id "$console" >/dev/null 2>&1 && fail "the tool's console window stayed after a key"
+[ -n "$(console_window)" ] || fail "the tool's console window closed without waiting for a key"
+for _ in $(seq 20); do
+  console=$(console_window)
+  [ -z "$console" ] && break
+  xdotool key --window "$console" space 2>/dev/null && break
+  sleep 0.2
+done
+for _ in $(seq 100); do [ -n "$(console_window)" ] || break; sleep 0.1; done
+[ -n "$(console_window)" ] && fail "the tool's console window stayed after a key"
 "$wineserver" -w
 
 # An upgrade to a next version keeps the questions a school changed.
