@@ -20,7 +20,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 4> kQuestionKeys = {"Vraag", "Juist", "Fouta", "Foutb"};
 // Where the questions' texts wrap when shown, so that a long one reads in a
 // console of 80 columns.
 constexpr std::size_t kShownLineCharacters = 70;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <filesystem>
@@ -20,6 +21,9 @@ struct DisplayLimits {
   std::size_t questionCharacters = 250;
   std::size_t answerCharacters = 40;
 };
+
+// The keys of a question's texts, in the order of QuizQuestion's fields.
+inline constexpr std::array<const char*, 4> kQuestionKeys = {"Vraag", "Juist", "Fouta", "Foutb"};
 
 // Something about a line of the file that the game will not read, or will
 // read otherwise than its author most likely meant.

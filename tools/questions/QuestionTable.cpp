@@ -16,8 +16,6 @@
 
 namespace {
 
-constexpr std::array<const char*, 4> kKeys = {"Vraag", "Juist", "Fouta", "Foutb"};
-
 std::string& Cell(QuizQuestion& row, std::size_t column) {
   switch (column) {
     case 0:
@@ -63,7 +61,7 @@ std::size_t LineCount(std::string_view text) {
 // A finding on a line of a row's section, counted from its header, which
 // the texts follow in the order of the columns.
 RowFinding FindingAt(std::size_t lineInSection, std::string message) {
-  const bool text = lineInSection >= 1 && lineInSection <= kKeys.size();
+  const bool text = lineInSection >= 1 && lineInSection <= kQuestionKeys.size();
   return {text ? lineInSection - 1 : RowFinding::kWholeRow, std::move(message)};
 }
 
@@ -102,8 +100,8 @@ std::variant<OpenedQuestions, std::string> OpenQuestions(const std::filesystem::
       const bool first = number && !sections.contains(*number);
       current = first ? &sections[*number] : nullptr;
     } else if (line.kind == ProfileLine::Kind::Entry && current != nullptr) {
-      for (std::size_t k = 0; k < kKeys.size(); ++k) {
-        if (current->found[k] || !EqualsIgnoringAsciiCase(line.name, kKeys[k])) continue;
+      for (std::size_t k = 0; k < kQuestionKeys.size(); ++k) {
+        if (current->found[k] || !EqualsIgnoringAsciiCase(line.name, kQuestionKeys[k])) continue;
         Cell(current->values, k) = line.value;
         current->found[k] = true;
       }
@@ -243,7 +241,7 @@ std::vector<QuizQuestion> RowsFromCells(std::string_view pasted) {
     std::vector<std::string> fields = cells[r].fields;
     if (std::all_of(fields.begin(), fields.end(), [](const std::string& field) { return field.empty(); })) continue;
     if (r == 0 && IsHeaderRow(cells[r])) continue;
-    fields.resize(kKeys.size());
+    fields.resize(kQuestionKeys.size());
     rows.push_back(ValuesShowing({fields[0], fields[1], fields[2], fields[3]}));
   }
   return rows;
