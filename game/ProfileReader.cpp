@@ -68,9 +68,9 @@ class ProfileLines final {
         piece_ = rest_ = text_.Next();
         // A last line without a line end still counts; an empty one after
         // the last line end is no line at all.
-        if (piece_.empty()) return state_ != State::LineStart ? EndLine() : nullptr;
+        if (piece_.empty()) return kind_ != Kind::Blank ? EndLine() : nullptr;
       }
-      if (header && (state_ == State::LineStart || state_ == State::Comment)) {
+      if (header && (kind_ == Kind::Blank || kind_ == Kind::Comment)) {
         PassToHeader(*header);
         if (rest_.empty()) continue;
       }
@@ -93,7 +93,7 @@ class ProfileLines final {
   [[nodiscard]] std::uint64_t TextOffset() const { return pieceOffset_ + piece_.size() - rest_.size(); }
 
  private:
-  enum class State { LineStart, Header, Key, Value, Comment };
+  using Kind = ProfileLine::Kind;
 
   void PassToHeader(std::string_view name) {
     // Before the header asked for nothing else matters, so the search jumps
@@ -105,28 +105,28 @@ class ProfileLines final {
       const std::string_view start = WithoutLeadingBlanks(rest_.substr(at + 1)).substr(0, name.size());
       if (EqualsIgnoringAsciiCase(start, name.substr(0, start.size())) && OnlyBlanksBefore(at)) {
         rest_.remove_prefix(at);
-        state_ = State::LineStart;
+        kind_ = Kind::Blank;
         return;
       }
     }
-    state_ = OnlyBlanksBefore(rest_.size()) ? State::LineStart : State::Comment;
+    kind_ = OnlyBlanksBefore(rest_.size()) ? Kind::Blank : Kind::Comment;
     rest_ = {};
   }
 
   [[nodiscard]] bool OnlyBlanksBefore(std::size_t at) const {
     const std::size_t length = TrimmedLength(rest_.substr(0, at));
-    return length == 0 ? state_ == State::LineStart : rest_[length - 1] == '\n' || rest_[length - 1] == '\r';
+    return length == 0 ? kind_ == Kind::Blank : rest_[length - 1] == '\n' || rest_[length - 1] == '\r';
   }
 
   void Take(std::string_view part) {
-    if (state_ == State::LineStart) {
+    if (kind_ == Kind::Blank) {
       part = WithoutLeadingBlanks(part);
       if (part.empty()) return;
       const char first = part.front();
-      state_ = first == '[' ? State::Header : first == ';' || first == '#' ? State::Comment : State::Key;
-      if (state_ == State::Header) part.remove_prefix(1);
+      kind_ = first == '[' ? Kind::Header : first == ';' || first == '#' ? Kind::Comment : Kind::Stray;
+      if (kind_ == Kind::Header) part.remove_prefix(1);
     }
-    if (state_ == State::Header) {
+    if (kind_ == Kind::Header) {
       // The name ends at the last "]" before a NUL byte, or at the NUL when
       // a "]" follows it.
       const std::string_view head = name_.stopped ? std::string_view() : part.substr(0, part.find('\0'));
@@ -136,21 +136,19 @@ class ProfileLines final {
       name_.Take(part.substr(close));
       if (name_.stopped && part.find(']', head.size()) != kNowhere) nameEnd_ = name_.trimmedLength;
     }
-    if (state_ == State::Value) value_.Take(part);
-    if (state_ != State::Key) return;
+    if (kind_ == Kind::Entry) value_.Take(part);
+    if (kind_ != Kind::Stray) return;
     const std::size_t equals = part.find('=');
     name_.Take(part.substr(0, equals));
     if (equals == kNowhere) return;
-    state_ = State::Value;
+    kind_ = Kind::Entry;
     value_.Take(part.substr(equals + 1));
   }
 
   const ProfileLine* EndLine() {
-    using Kind = ProfileLine::Kind;
-    constexpr Kind kKinds[] = {Kind::Blank, Kind::Header, Kind::Stray, Kind::Entry, Kind::Comment};
-    const State state = std::exchange(state_, State::LineStart);
+    const Kind kind = std::exchange(kind_, Kind::Blank);
     ++line_.number;
-    line_.kind = state == State::Header && !nameEnd_ ? Kind::UnclosedHeader : kKinds[static_cast<int>(state)];
+    line_.kind = kind == Kind::Header && !nameEnd_ ? Kind::UnclosedHeader : kind;
     line_.name = name_.Kept(nameEnd_.value_or(name_.trimmedLength));
     line_.stoppedAtNul = name_.stopped || value_.stopped;
     const std::uint64_t length = value_.trimmedLength;
@@ -171,7 +169,7 @@ class ProfileLines final {
   std::string_view piece_, rest_;
   std::uint64_t pieceOffset_ = 0;
   bool afterCr_ = false;
-  State state_ = State::LineStart;
+  Kind kind_ = Kind::Blank;  // of the line so far: Stray until its "=", Blank until its first non-blank
   Capture name_, value_;
   std::optional<std::uint64_t> nameEnd_;  // of a header's name, once a "]" closed it
   ProfileLine line_;
