@@ -38,12 +38,9 @@ std::string_view TextDecoder::Next() {
   while (ready_.empty() && !ended_) {
     const std::string_view piece = DecodeNextPiece();
     const std::size_t text = piece.find_last_not_of(kEndOfFileMark) + 1;  // 0 when there is none
-    if (text == 0) {
-      marksHeld_ += piece.size();
-      continue;
-    }
     // Text follows the Ctrl-Z bytes held back: they were not the end mark.
-    marksDue_ = std::exchange(marksHeld_, piece.size() - text);
+    if (text > 0) marksDue_ = std::exchange(marksHeld_, 0);
+    marksHeld_ += piece.size() - text;
     ready_ = piece.substr(0, text);
   }
   if (marksDue_ == 0) return std::exchange(ready_, {});
@@ -126,19 +123,4 @@ std::string_view TextDecoder::Decode(std::string_view bytes) {
   if (at < bytes.size() && ended_) AppendUtf8(text_, kReplacementCharacter);
   if (!ended_) cut_ = bytes.size() - at;
   return text_;
-}
-
-std::string DecodeFileBytes(std::string_view bytes) {
-  const ByteSource read = [bytes](std::uint64_t offset, std::span<char> buffer) {
-    const std::string_view rest = bytes.substr(std::min<std::size_t>(offset, bytes.size()));
-    return std::optional(rest.copy(buffer.data(), buffer.size()));
-  };
-  std::string text;
-  for (const FileEncoding unmarked : {FileEncoding::Utf8, FileEncoding::Windows1252}) {
-    TextDecoder decoder(read, unmarked);
-    text.clear();
-    for (std::string_view piece = decoder.Next(); !piece.empty(); piece = decoder.Next()) text += piece;
-    if (decoder.Encoding() != FileEncoding::Windows1252) break;
-  }
-  return text;
 }
