@@ -71,7 +71,3 @@ class TextDecoder final {
   std::string_view ready_;
   std::uint64_t marksDue_ = 0, marksHeld_ = 0;
 };
-
-// The text of a whole file held in memory, in the encoding a request
-// settles on.
-[[nodiscard]] std::string DecodeFileBytes(std::string_view bytes);

@@ -26,6 +26,22 @@ char DetectSeparator(std::string_view text) {
   return *most == 0 ? ',' : kSeparators[static_cast<std::size_t>(most - counts.begin())];
 }
 
+// The CSV's text, decoded as the game decodes a question file.
+std::string DecodedText(std::string_view bytes) {
+  const ByteSource read = [bytes](std::uint64_t offset, std::span<char> buffer) {
+    const std::string_view rest = bytes.substr(std::min<std::size_t>(offset, bytes.size()));
+    return std::optional(rest.copy(buffer.data(), buffer.size()));
+  };
+  std::string text;
+  for (const FileEncoding unmarked : {FileEncoding::Utf8, FileEncoding::Windows1252}) {
+    TextDecoder decoder(read, unmarked);
+    text.clear();
+    for (std::string_view piece = decoder.Next(); !piece.empty(); piece = decoder.Next()) text += piece;
+    if (decoder.Encoding() != FileEncoding::Windows1252) break;
+  }
+  return text;
+}
+
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::string Trimmed(std::string_view text) {
@@ -120,7 +136,7 @@ bool IsHeaderRow(const CsvRow& row) {
 }
 
 std::variant<CsvQuestions, CsvRefusal> ReadCsvQuestions(std::string_view bytes) {
-  const std::string text = DecodeFileBytes(bytes);
+  const std::string text = DecodedText(bytes);
   const std::vector<CsvRow> rows = SplitCsvRows(text, DetectSeparator(text));
   CsvQuestions result;
   for (std::size_t r = 0; r < rows.size(); ++r) {
