@@ -19,9 +19,7 @@
 
 std::optional<ByteSource> OpenRegularFile(const std::filesystem::path& path) {
   if (path.empty()) return std::nullopt;
-  // A file the installed source keeps itself (in the browser, one the
-  // player chose, which may be larger than memory) is read from it in the
-  // same pieces as from a disk.
+  // In pieces as from a disk, since a file the player chose may be larger than memory.
   if (ui::FileSource* source = ui::InstalledService<ui::FileSource>(); source != nullptr && source->Holds(path)) {
     return [source, path](std::uint64_t offset, std::span<char> buffer) { return source->ReadAt(path, offset, buffer); };
   }
