@@ -34,8 +34,9 @@ std::string_view Utf8CharacterAt(std::string_view text) {
 std::size_t Utf8WellFormedLength(std::string_view text) {
   auto at = text.begin();
   while ((at = std::find_if_not(at, text.end(), IsAsciiByte)) != text.end()) {
-    const std::size_t length = Utf8CharacterLength({at, text.end()});
-    if (length == 0 || length > static_cast<std::size_t>(text.end() - at)) break;
+    const std::string_view rest = text.substr(static_cast<std::size_t>(at - text.begin()));
+    const std::size_t length = Utf8CharacterLength(rest);
+    if (length == 0 || length > rest.size()) break;
     at += static_cast<std::ptrdiff_t>(length);
   }
   return static_cast<std::size_t>(at - text.begin());
